@@ -1,0 +1,39 @@
+#include "phase/phase_table.h"
+
+#include "phase/runtime_error.h"
+
+#include <array>
+#include <limits>
+
+namespace menivor {
+
+namespace {
+
+constexpr std::array<std::string_view, PhaseCount> Descriptions = {
+    "Новолуние - Луната е обърната с тъмната си страна към Земята",
+    "Нарастване - дясна осветена част полумесец-сърп буква З",
+    "Нарастване - дясна осветена част първа четвърт",
+    "Нарастване - полупълна, дясна осветена част, три четвърти видими",
+    "Пълнолуние - Земята е между Луната и Слънцето",
+    "Намаляване - полупълна, лява осветена част, три четвърти видими",
+    "Намаляване - лява осветена част, стара луна, последна четвърт",
+    "Намаляване - лява осветена част полумесец-сърп буква С",
+};
+
+} // namespace
+
+std::int16_t PictureSlotOf(std::int16_t phaseIndex)
+{
+    if (phaseIndex == std::numeric_limits<std::int16_t>::max())
+        throw RuntimeError(ErrorKind::Overflow, "номерът на картината е извън 16 бита");
+    return static_cast<std::int16_t>(phaseIndex + 1);
+}
+
+std::optional<std::string_view> DescriptionOf(std::int16_t phaseIndex) noexcept
+{
+    if (phaseIndex < 0 || phaseIndex >= PhaseCount)
+        return std::nullopt;
+    return Descriptions[static_cast<std::size_t>(phaseIndex)];
+}
+
+} // namespace menivor
