@@ -54,7 +54,7 @@ int main()
             const int length = month == 2 ? (year % 4 == 0 ? 29 : 28)
                              : (month == 4 || month == 6 || month == 9 || month == 11) ? 30 : 31;
             for (int day = 1; day <= length; ++day) {
-                char buffer[16];
+                char buffer[32];
                 std::snprintf(buffer, sizeof buffer, "%02d-%02d-%04d", month, day, year);
                 texts.emplace_back(buffer);
                 std::snprintf(buffer, sizeof buffer, "%d-%d-%04d", month, day, year);

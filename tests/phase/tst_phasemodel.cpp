@@ -38,7 +38,7 @@ constexpr sys_days DayZero = sys_days{year{1899} / December / 30};
 // "M-D-YYYY", or "MM-DD-YYYY" when padded; the year always has four digits.
 std::string TextOf(const year_month_day& date, bool padded)
 {
-    char buffer[16];
+    char buffer[32];
     const char* format = padded ? "%02u-%02u-%04d" : "%u-%u-%04d";
     std::snprintf(buffer, sizeof buffer, format, unsigned(date.month()), unsigned(date.day()),
                   int(date.year()));

@@ -1,0 +1,42 @@
+#include "platform/boxes.h"
+
+namespace menivor {
+
+PictureBox::PictureBox(QWidget* parent)
+    : QLabel(parent)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // a fixed two-pixel frame
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setContentsMargins(0, 0, 0, 0);
+    setScaledContents(false);
+}
+
+void PictureBox::SetPicture(const QPixmap& picture)
+{
+    setPixmap(picture);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    resize(size.width() + 2 * FrameWidth, size.height() + 2 * FrameWidth);
+}
+
+TextBox::TextBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    // Read-only drops keyboard selection; the lock is about changes, reading stays free.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(false);
+}
+
+LineBox::LineBox(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    setAcceptDrops(false);
+}
+
+} // namespace menivor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+namespace menivor {
+
+// A picture in a two-pixel sunken frame. The box always takes its picture's size (in
+// device-independent pixels) plus 2 pixels of frame on each side; its top-left corner stays.
+class PictureBox : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The picture itself, implicitly shared: a box set to another box's Picture() shows the same
+    // pixel data, not a copy.
+    QPixmap Picture() const { return pixmap(); }
+    void SetPicture(const QPixmap& picture);
+
+    static constexpr int FrameWidth = 2; // pixels, on every side
+};
+
+// A multi-line, word-wrapped text the user can read, select, copy and scroll but not change.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+    QString Text() const { return toPlainText(); }
+    void SetText(const QString& text) { setPlainText(text); }
+};
+
+// A single-line, centred text with the same lock.
+class LineBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit LineBox(QWidget* parent = nullptr);
+    QString Text() const { return text(); }
+    void SetText(const QString& text) { setText(text); }
+};
+
+} // namespace menivor

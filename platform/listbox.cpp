@@ -1,0 +1,116 @@
+#include "platform/listbox.h"
+
+#include "phase/runtime_error.h"
+
+#include <QFocusEvent>
+
+namespace menivor {
+
+namespace {
+
+// Sets a flag for the lifetime of a scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = before_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool before_;
+};
+
+} // namespace
+
+ListBox::ListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::OnSelectionChanged);
+}
+
+void ListBox::Clear()
+{
+    const FlagScope quiet(changingFromCode_);
+    clear();
+    reportedIndex_ = -1;
+}
+
+void ListBox::AddItem(const QString& text)
+{
+    const FlagScope quiet(changingFromCode_);
+    addItem(text);
+}
+
+std::int16_t ListBox::ListCount() const
+{
+    return static_cast<std::int16_t>(count());
+}
+
+std::int16_t ListBox::ListIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? std::int16_t(-1) : static_cast<std::int16_t>(selected.first().row());
+}
+
+void ListBox::SetListIndex(std::int16_t index)
+{
+    if (index < 0 || index >= count())
+        ThrowBadListIndex(index, ListCount());
+    {
+        const FlagScope quiet(changingFromCode_);
+        setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(index));
+    }
+    Click();
+}
+
+QString ListBox::List(std::int16_t index) const
+{
+    if (index == -1)
+        return {};
+    if (index < 0 || index >= count())
+        ThrowBadListIndex(index, ListCount());
+    return item(index)->text();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const
+{
+    // Nothing the user does may leave the list without a selection once it has one.
+    const auto command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid() || command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // Qt makes the first entry current when the focus arrives in a list without one; a pupil who
+    // tabs into the day list has picked no day, and the first arrow key should pick day 1.
+    if (ListIndex() < 0 && currentIndex().isValid()) {
+        const FlagScope quiet(changingFromCode_);
+        selectionModel()->clearCurrentIndex();
+    }
+}
+
+void ListBox::OnSelectionChanged()
+{
+    if (changingFromCode_ || ListIndex() < 0 || ListIndex() == reportedIndex_)
+        return;
+    Click();
+}
+
+void ListBox::Click()
+{
+    reportedIndex_ = ListIndex();
+    if (click_)
+        click_();
+}
+
+} // namespace menivor

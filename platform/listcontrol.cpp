@@ -1,0 +1,16 @@
+#include "platform/listcontrol.h"
+
+#include "phase/runtime_error.h"
+
+#include <string>
+
+namespace menivor {
+
+void ThrowBadListIndex(std::int16_t index, std::int16_t count)
+{
+    throw RuntimeError(ErrorKind::InvalidPropertyValue,
+                       "индекс " + std::to_string(index) + " е извън списък с "
+                           + std::to_string(count) + " елемента");
+}
+
+} // namespace menivor
