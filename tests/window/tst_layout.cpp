@@ -1,0 +1,308 @@
+#include "windowkit.h"
+#include "window/designed_texts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+
+using namespace menivor;
+
+// The window as it is built: every control's place, look, text and lock.
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { started_ = {}; }
+    void controls_data();
+    void controls();
+    void fixedSize();
+    void tabOrder();
+    void focusStartsInTheDescription();
+    void colours_data();
+    void colours();
+    void sunkenPictureFrames();
+    void fonts();
+    void designedTexts();
+    void lockedAgainstKeys_data();
+    void lockedAgainstKeys();
+    void lockedAgainstMouseAndDrops_data();
+    void lockedAgainstMouseAndDrops();
+    void readingStillWorks();
+    void contextMenuOffersNoEdits_data();
+    void contextMenuOffersNoEdits();
+    void hiddenControlsStayHidden();
+
+private:
+    Started started_;
+};
+
+void TestLayout::initTestCase()
+{
+    started_ = StartOn(QDate(2014, 9, 9));
+    started_.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started_.window.get()));
+}
+
+void TestLayout::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // pixels
+    QTest::addColumn<bool>("shown");
+    const auto row = [](const char* name, int x, int y, int w, int h, bool shown) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h) << shown;
+    };
+    row("Label1(0)", 64, 0, 337, 25, true);
+    row("Label2(0)", 272, 32, 57, 25, true);
+    row("Label2(1)", 336, 32, 57, 25, true);
+    row("Label2(2)", 400, 32, 57, 25, true);
+    row("List1(0)", 272, 56, 57, 80, true);
+    row("List1(1)", 336, 56, 57, 80, true);
+    row("List1(2)", 400, 56, 57, 80, true);
+    row("Text2", 272, 176, 89, 33, true);
+    row("Command1", 376, 176, 81, 33, true);
+    row("Picture1(0)", 8, 32, 254, 251, true);
+    for (int slot = 1; slot <= 8; ++slot)
+        QTest::addRow("Picture1(%d)", slot) << QStringLiteral("Picture1(%1)").arg(slot)
+                                            << QRect(272 + 16 * (slot - 1), 280, slot == 5 ? 56 : 50, 59)
+                                            << false;
+    row("Picture1(9), showing the full moon", 344, 216, 56, 59, true);
+    row("Text1(0)", 8, 296, 449, 121, true);
+    row("Text1(1)", 40, 312, 449, 121, false);
+}
+
+void TestLayout::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, shown);
+    const QString control = name.section(u',', 0, 0);
+    QWidget* widget = started_.control(qPrintable(control));
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisible(), shown);
+}
+
+void TestLayout::fixedSize()
+{
+    Menivor* window = started_.window.get();
+    QCOMPARE(window->size(), QSize(464, 424));
+    QCOMPARE(window->minimumSize(), QSize(464, 424));
+    QCOMPARE(window->maximumSize(), QSize(464, 424));
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(window->windowTitle().endsWith(u" Астрономия - лунен месец, фази"));
+    QVERIFY(window->windowTitle().startsWith(u"https://"));
+    window->resize(600, 500);
+    QCOMPARE(window->size(), QSize(464, 424));
+}
+
+void TestLayout::tabOrder()
+{
+    const QStringList expected = {"Text1(0)", "Text2", "Command1", "List1(0)", "List1(1)", "List1(2)",
+                                  "Text1(0)"};
+    started_.control("Text1(0)")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (int step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestLayout::focusStartsInTheDescription()
+{
+    Started fresh = StartOn(QDate(2014, 9, 9));
+    fresh.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fresh.window.get()));
+    QCOMPARE(QApplication::focusWidget(), fresh.control("Text1(0)"));
+}
+
+void TestLayout::colours_data()
+{
+    QTest::addColumn<QPoint>("where");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("window, right of the title") << QPoint(430, 10) << QColor(192, 192, 255);
+    QTest::newRow("window, between the lists") << QPoint(332, 100) << QColor(192, 192, 255);
+    QTest::newRow("title label's corner") << QPoint(66, 2) << QColor(255, 192, 128);
+    QTest::newRow("day caption's corner") << QPoint(273, 33) << QColor(255, 192, 128);
+    QTest::newRow("button face") << QPoint(380, 180) << QColor(0, 255, 0);
+    QTest::newRow("button face, lower right") << QPoint(452, 204) << QColor(0, 255, 0);
+}
+
+void TestLayout::colours()
+{
+    QFETCH(QPoint, where);
+    QFETCH(QColor, colour);
+    started_.control("Text1(0)")->setFocus();
+    const QImage image = started_.window->grab().toImage();
+    QCOMPARE(image.pixelColor(where), colour);
+}
+
+void TestLayout::sunkenPictureFrames()
+{
+    // Two frame pixels on every side of the display, then the picture's black sky.
+    const QImage image = started_.window->grab().toImage();
+    const QRect display = started_.control("Picture1(9)")->geometry();
+    const int y = display.center().y();
+    const QColor back(192, 192, 255);
+    for (int x : {display.left(), display.left() + 1, display.right(), display.right() - 1})
+        QVERIFY2(image.pixelColor(x, y) != back && image.pixelColor(x, y).value() > 40, qPrintable(QString::number(x)));
+    // Sunken: the top and left lines are darker than the bottom and right ones.
+    QVERIFY(image.pixelColor(display.left(), y).value() < image.pixelColor(display.right(), y).value());
+    QVERIFY(image.pixelColor(display.left() + 1, y).value() < image.pixelColor(display.right() - 1, y).value());
+    // The picture starts inside the frame: its sky is black.
+    QVERIFY(image.pixelColor(display.left() + 2, display.top() + 2).value() < 40);
+}
+
+void TestLayout::fonts()
+{
+    for (QWidget* widget : started_.window->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"))
+            continue;
+        const QFontInfo info(widget->font());
+        QVERIFY2(info.family() == u"Liberation Serif" || info.family() == u"Times New Roman",
+                 qPrintable(widget->objectName() + u": "_qs + info.family()));
+        QCOMPARE(info.pixelSize(), 16);
+        QVERIFY(!info.bold() && !info.italic());
+    }
+}
+
+void TestLayout::designedTexts()
+{
+    QCOMPARE(ReadingText.count(u"\r\n"), 7);
+    QVERIFY(ReadingText.endsWith(u"\r\n"));
+    QCOMPARE(QuotationText.count(u" \r\n"), 3);
+    QString shown = ReadingText.toString();
+    shown.replace(u"\r\n"_qs, u"\n"_qs);
+    QCOMPARE(started_.description(), shown);
+    QVERIFY(started_.description().startsWith(u"Луната е единствения естествен спътник на Земята."));
+    QString quotation = QuotationText.toString();
+    quotation.replace(u"\r\n"_qs, u"\n"_qs);
+    QCOMPARE(started_.control<QPlainTextEdit>("Text1(1)")->toPlainText(), quotation);
+}
+
+void TestLayout::lockedAgainstKeys_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    for (const char* box : {"Text2", "Text1(0)"}) {
+        const auto row = [box](const char* what, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::addRow("%s, %s", box, what) << QString::fromLatin1(box) << int(key) << int(modifiers);
+        };
+        row("typing", Qt::Key_X, {});
+        row("Ctrl+V", Qt::Key_V, Qt::ControlModifier);
+        row("Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier);
+        row("Ctrl+X", Qt::Key_X, Qt::ControlModifier);
+        row("Shift+Delete", Qt::Key_Delete, Qt::ShiftModifier);
+        row("Backspace", Qt::Key_Backspace, {});
+        row("Delete", Qt::Key_Delete, {});
+        row("Enter", Qt::Key_Return, {});
+        row("Ctrl+Z", Qt::Key_Z, Qt::ControlModifier);
+    }
+}
+
+void TestLayout::lockedAgainstKeys()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QApplication::clipboard()->setText(u"ЗЛО"_qs);
+    QWidget* widget = started_.control(qPrintable(box));
+    widget->setFocus();
+    const QString before = box == u"Text2" ? started_.text2() : started_.description();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier); // select all, so that cuts would cut
+    QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box == u"Text2" ? started_.text2() : started_.description(), before);
+}
+
+void TestLayout::lockedAgainstMouseAndDrops_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Text2") << "Text2";
+    QTest::newRow("Text1(0)") << "Text1(0)";
+}
+
+void TestLayout::lockedAgainstMouseAndDrops()
+{
+    QFETCH(QString, box);
+    QWidget* widget = started_.control(qPrintable(box));
+    QWidget* target = box == u"Text2" ? widget : static_cast<QPlainTextEdit*>(widget)->viewport();
+    const auto now = [&] { return box == u"Text2" ? started_.text2() : started_.description(); };
+    const QString before = now();
+    if (QApplication::clipboard()->supportsSelection())
+        QApplication::clipboard()->setText(u"ЗЛО"_qs, QClipboard::Selection);
+    QTest::mouseClick(target, Qt::MiddleButton, {}, QPoint(10, 10));
+    QCOMPARE(now(), before);
+    QMimeData data;
+    data.setText(u"ЗЛО"_qs);
+    const QPointF at(10, 10);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(now(), before);
+    QVERIFY(!widget->acceptDrops());
+}
+
+void TestLayout::readingStillWorks()
+{
+    auto* description = started_.control<QPlainTextEdit>("Text1(0)");
+    description->setFocus();
+    QTest::keyClick(description, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(description, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), started_.description());
+    // The reading is longer than the box: it scrolls.
+    QScrollBar* bar = description->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    QCOMPARE(bar->value(), bar->maximum());
+    auto* date = started_.control<QLineEdit>("Text2");
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(date, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), u"09-09-2014"_qs);
+}
+
+void TestLayout::contextMenuOffersNoEdits_data()
+{
+    lockedAgainstMouseAndDrops_data();
+}
+
+void TestLayout::contextMenuOffersNoEdits()
+{
+    QFETCH(QString, box);
+    QWidget* widget = started_.control(qPrintable(box));
+    std::unique_ptr<QMenu> menu(box == u"Text2" ? static_cast<QLineEdit*>(widget)->createStandardContextMenu()
+                                                : static_cast<QPlainTextEdit*>(widget)->createStandardContextMenu());
+    bool canCopy = false;
+    for (QAction* action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name == u"edit-copy" || action->text().startsWith(u"&Copy"))
+            canCopy = true;
+        if (name == u"edit-paste" || name == u"edit-cut" || name == u"edit-delete" || name == u"edit-undo"
+            || name == u"edit-redo")
+            QVERIFY2(!action->isEnabled() || !action->isVisible(), qPrintable(name));
+    }
+    QVERIFY(canCopy);
+}
+
+void TestLayout::hiddenControlsStayHidden()
+{
+    started_.pick(1, u"4"_qs);
+    started_.pick(0, u"30"_qs);
+    started_.pressCalculate();
+    for (const char* name : {"Picture1(1)", "Picture1(2)", "Picture1(3)", "Picture1(4)", "Picture1(5)",
+                             "Picture1(6)", "Picture1(7)", "Picture1(8)", "Text1(1)"})
+        QVERIFY2(!started_.control(name)->isVisible(), name);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

@@ -1,0 +1,251 @@
+// Draws the window's pictures: the eight Moon phases, the cycle diagram and the icon.
+// Deterministic: the same bytes on every run. Usage: menivor_artgen <output folder>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int DotsPerMeter96 = 3780; // 96 dots per inch
+
+// Fixed dark patches on the lit face, in disc coordinates (-1..1), so that the Moon looks like
+// the Moon and not like a flat disc.
+struct Mare {
+    double x, y, radius, depth;
+};
+constexpr Mare Maria[] = {
+    {-0.30, -0.35, 0.28, 0.22}, {0.15, -0.40, 0.22, 0.18}, {0.35, -0.05, 0.20, 0.20},
+    {-0.10, 0.05, 0.25, 0.15},  {-0.45, 0.25, 0.22, 0.17}, {0.20, 0.45, 0.15, 0.12},
+    {0.55, 0.30, 0.12, 0.10},
+};
+
+// The colour of one point of the Moon's face, (u, v) in the unit disc, for a phase angle in
+// radians (0 new, pi/2 first quarter, pi full, 3 pi/2 last quarter). The terminator is the
+// half-ellipse u = w cos(angle) where w is the disc's half-width at height v.
+QColor MoonPoint(double u, double v, double angle, bool yellowish)
+{
+    const double w = std::sqrt(std::max(0.0, 1 - v * v));
+    const double terminator = w * std::cos(angle);
+    const bool waxing = angle <= M_PI;
+    const bool lit = waxing ? u > terminator : u < -terminator;
+    double shade = 1.0;
+    for (const Mare& mare : Maria) {
+        const double d = std::hypot(u - mare.x, v - mare.y) / mare.radius;
+        if (d < 1)
+            shade -= mare.depth * (1 - d * d);
+    }
+    // Limb darkening: the edge of the disc is a little dimmer than its centre.
+    shade *= 0.82 + 0.18 * std::sqrt(std::max(0.0, 1 - u * u - v * v));
+    if (!lit)
+        return QColor::fromRgbF(0.09 * shade, 0.09 * shade, 0.11 * shade);
+    return yellowish ? QColor::fromRgbF(0.98 * shade, 0.90 * shade, 0.55 * shade)
+                     : QColor::fromRgbF(0.93 * shade, 0.93 * shade, 0.90 * shade);
+}
+
+// Draws a Moon of the given phase index (0-7) centred at (cx, cy) with radius r, supersampled
+// 4 x 4 per pixel for smooth edges.
+void DrawMoon(QImage& image, double cx, double cy, double r, int phase)
+{
+    const double angle = phase * M_PI / 4;
+    const bool yellowish = phase == 5;
+    constexpr int samples = 4;
+    for (int y = int(cy - r) - 1; y <= int(cy + r) + 1; ++y) {
+        for (int x = int(cx - r) - 1; x <= int(cx + r) + 1; ++x) {
+            if (!image.rect().contains(x, y))
+                continue;
+            double red = 0, green = 0, blue = 0;
+            int inside = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double u = (x + (sx + 0.5) / samples - cx) / r;
+                    const double v = (y + (sy + 0.5) / samples - cy) / r;
+                    if (u * u + v * v > 1)
+                        continue;
+                    const QColor c = MoonPoint(u, v, angle, yellowish);
+                    red += c.redF(), green += c.greenF(), blue += c.blueF();
+                    ++inside;
+                }
+            }
+            if (inside == 0)
+                continue;
+            const double cover = double(inside) / (samples * samples);
+            const QColor under = image.pixelColor(x, y);
+            const auto mix = [&](double sum, double back) {
+                return std::clamp(sum / (samples * samples) + back * (1 - cover), 0.0, 1.0);
+            };
+            image.setPixelColor(x, y, QColor::fromRgbF(mix(red, under.redF()), mix(green, under.greenF()),
+                                                       mix(blue, under.blueF())));
+        }
+    }
+    if (phase == 0) {
+        // The new Moon: only a hair-thin bright rim on the left edge.
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(210, 210, 200), 0.8));
+        const QRectF disc(cx - r + 0.4, cy - r + 0.4, 2 * r - 0.8, 2 * r - 0.8);
+        painter.drawArc(disc, 120 * 16, 120 * 16);
+    }
+}
+
+QImage Canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    image.setDotsPerMeterX(DotsPerMeter96);
+    image.setDotsPerMeterY(DotsPerMeter96);
+    return image;
+}
+
+QImage PhasePicture(int phase)
+{
+    // The full Moon's picture is wider, as a full disc is drawn a little larger.
+    const bool full = phase == 4;
+    QImage image = Canvas(full ? 52 : 46, 55);
+    DrawMoon(image, image.width() / 2.0, 27.5, full ? 23.5 : 20.5, phase);
+    return image;
+}
+
+QImage CycleDiagram()
+{
+    QImage image = Canvas(250, 247);
+    const QPointF earth(125, 123.5);
+    const double orbit = 96;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The thin white orbit, and the dotted lines from the Earth to each phase.
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawEllipse(earth, orbit, orbit);
+    QPen dotted(QColor(200, 200, 200), 1, Qt::DotLine);
+    painter.setPen(dotted);
+    QPointF centres[8];
+    for (int phase = 0; phase < 8; ++phase) {
+        const double a = phase * M_PI / 4; // clockwise from the top
+        centres[phase] = earth + QPointF(orbit * std::sin(a), -orbit * std::cos(a));
+        painter.drawLine(earth, centres[phase]);
+    }
+    // The Earth: blue oceans, green land.
+    QRadialGradient sea(earth - QPointF(5, 5), 22);
+    sea.setColorAt(0, QColor(90, 150, 255));
+    sea.setColorAt(1, QColor(20, 60, 160));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(sea);
+    painter.drawEllipse(earth, 17, 17);
+    painter.setBrush(QColor(60, 150, 70));
+    painter.drawEllipse(earth + QPointF(-6, -4), 6, 8);
+    painter.drawEllipse(earth + QPointF(6, 5), 5, 4);
+    painter.end();
+    for (int phase = 0; phase < 8; ++phase) {
+        // A black ground under each Moon so that the orbit does not show through it.
+        QPainter ground(&image);
+        ground.setRenderHint(QPainter::Antialiasing);
+        ground.setPen(Qt::NoPen);
+        ground.setBrush(Qt::black);
+        ground.drawEllipse(centres[phase], 16, 16);
+        ground.end();
+        DrawMoon(image, centres[phase].x(), centres[phase].y(), 14, phase);
+    }
+    return image;
+}
+
+// A hamburger: bun, lettuce, cheese, patty, bun; 32 x 32 in at most 256 colours.
+QImage Icon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    painter.setPen(QPen(QColor(90, 50, 20), 0.8));
+    painter.setBrush(QColor(224, 150, 60)); // top bun
+    QPainterPath top;
+    top.moveTo(3, 15);
+    top.cubicTo(3, 3, 29, 3, 29, 15);
+    top.closeSubpath();
+    painter.drawPath(top);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 240, 200)); // sesame seeds
+    for (QPointF seed : {QPointF(10, 9), QPointF(16, 7), QPointF(22, 9), QPointF(13, 12), QPointF(19, 12)})
+        painter.drawEllipse(seed, 1.1, 0.7);
+    painter.setBrush(QColor(250, 200, 40)); // cheese, its corners hanging down
+    painter.drawPolygon(QPolygonF({QPointF(3, 17.5), QPointF(29, 17.5), QPointF(26, 22), QPointF(6, 22)}));
+    painter.setBrush(QColor(70, 170, 50)); // lettuce, wavy along its lower edge
+    QPainterPath lettuce;
+    lettuce.moveTo(2, 14.5);
+    lettuce.lineTo(30, 14.5);
+    for (int i = 7; i > 0; --i)
+        lettuce.quadTo(2 + 4 * i - 2, 20, 2 + 4 * (i - 1), 17);
+    lettuce.closeSubpath();
+    painter.drawPath(lettuce);
+    painter.setBrush(QColor(110, 60, 30)); // patty
+    painter.drawRoundedRect(QRectF(3, 19, 26, 5), 2.5, 2.5);
+    painter.setPen(QPen(QColor(90, 50, 20), 0.8));
+    painter.setBrush(QColor(214, 140, 55)); // bottom bun
+    painter.drawRoundedRect(QRectF(4, 24, 24, 5), 2.5, 2.5);
+    painter.end();
+    return image;
+}
+
+bool Save(const QString& path, const QImage& image, const char* format)
+{
+    QImageWriter writer(path, format);
+    if (QByteArray(format) == "jpeg") {
+        writer.setQuality(92);
+        writer.setOptimizedWrite(false);
+        writer.setProgressiveScanWrite(false); // baseline
+    }
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "artgen: %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// An .ico holding one PNG image, as Windows Vista and later read it.
+bool SaveIco(const QString& path, const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    QByteArray ico;
+    const auto put16 = [&ico](int v) { ico.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+    const auto put32 = [&](int v) { put16(v & 0xFFFF); put16((v >> 16) & 0xFFFF); };
+    put16(0), put16(1), put16(1);                     // reserved, type icon, one image
+    ico.append(char(image.width())).append(char(image.height()));
+    ico.append(char(0)).append(char(0));              // no palette count, reserved
+    put16(1), put16(8);                               // planes, bits per pixel
+    put32(int(png.size())), put32(6 + 16);            // size and offset of the image
+    ico.append(png);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: menivor_artgen <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (int phase = 0; phase < 8; ++phase)
+        ok &= Save(out.filePath(QString("phase%1.jpg").arg(phase)), PhasePicture(phase), "jpeg");
+    ok &= Save(out.filePath("cycle.jpg"), CycleDiagram(), "jpeg");
+    const QImage icon = Icon(32).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    ok &= Save(out.filePath("menivor.png"), icon, "png");
+    ok &= SaveIco(out.filePath("menivor.ico"), icon);
+    return ok ? 0 : 1;
+}
