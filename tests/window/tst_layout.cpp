@@ -24,6 +24,7 @@ private slots:
     void focusStartsInTheDescription();
     void colours_data();
     void colours();
+    void buttonShowsFocusAndPress();
     void sunkenPictureFrames();
     void fonts();
     void designedTexts();
@@ -141,6 +142,26 @@ void TestLayout::colours()
     started_.control("Text1(0)")->setFocus();
     const QImage image = started_.window->grab().toImage();
     QCOMPARE(image.pixelColor(where), colour);
+}
+
+void TestLayout::buttonShowsFocusAndPress()
+{
+    auto* button = started_.control<QPushButton>("Command1");
+    started_.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started_.window.get()));
+    started_.control("Text1(0)")->setFocus();
+    const QPoint insideTheThinBorder = button->geometry().topLeft() + QPoint(1, 1);
+    QCOMPARE(started_.window->grab().toImage().pixelColor(insideTheThinBorder), QColor(0, 255, 0));
+    button->setFocus();
+    QCOMPARE(started_.window->grab().toImage().pixelColor(insideTheThinBorder), QColor(0, 0, 0));
+    button->setDown(true);
+    const QPoint face = button->geometry().topLeft() + QPoint(5, 5);
+    const QColor pressed = started_.window->grab().toImage().pixelColor(face);
+    button->setDown(false);
+    // A darker green while pressed.
+    QVERIFY2(pressed.green() < 200 && pressed.green() > 100 + std::max(pressed.red(), pressed.blue()),
+             qPrintable(pressed.name()));
+    QVERIFY(started_.window->grab().toImage().pixelColor(face).green() > 230);
 }
 
 void TestLayout::sunkenPictureFrames()

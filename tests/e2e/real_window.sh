@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The real program on a real X server (run under xvfb-run, screen 800x600): it opens centred at
+# 464 x 424 with fixed-size hints, shows the phase of the faked day, and a mouse pick plus a
+# click on "Изчисли" changes the picture as expected.
+# usage: real_window.sh <menivor executable> <assets folder>
+set -euo pipefail
+exe=$1 assets=$2
+unset QT_QPA_PLATFORM
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" # faketime preloads before ASan
+work=$(mktemp -d)
+pid=
+trap '[[ -n $pid ]] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+failures=0 passes=0
+check() { # check <what> <command...>
+    local what=$1; shift
+    if "$@"; then echo "PASS: $what"; passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+
+start_on() { # start_on <faked time>: starts the program, sets wid, X, Y, WIDTH, HEIGHT
+    [[ -n $pid ]] && { kill $pid; wait $pid 2>/dev/null || true; }
+    faketime "$1" "$exe" &
+    pid=$!
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --class menivor | head -n 1)
+    sleep 1.5 # let the first frame be painted
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+}
+
+# How far the display's picture (inside its 2-pixel frame) is from an asset, as a normalised RMSE.
+distance_to() { # distance_to <asset>
+    local width
+    width=$(identify -format %w "$assets/$1")
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "${width}x55+$((X + 346))+$((Y + 218))" +repage "$work/display.png"
+    compare -metric RMSE "$work/display.png" "$assets/$1" null: 2>&1 | sed -E 's/.*\((.*)\).*/\1/'
+}
+shows() { # shows <asset>: the display is that picture and no other phase
+    local d other
+    d=$(distance_to "$1")
+    other=$( [[ $1 == phase0.jpg ]] && echo phase4.jpg || echo phase0.jpg )
+    awk -v d="$d" 'BEGIN { exit !(d < 0.03) }' && awk -v d="$(distance_to "$other")" 'BEGIN { exit !(d > 0.05) }'
+}
+
+start_on "2014-09-09 12:00:00"
+check "window is 464 x 424" test "$WIDTH x $HEIGHT" = "464 x 424"
+check "window is centred on the 800 x 600 screen" test "$X,$Y" = "168,88"
+hints=$(xprop -id "$wid" WM_NORMAL_HINTS)
+check "minimum size hint 464 by 424" grep -q "minimum size: 464 by 424" <<<"$hints"
+check "maximum size hint 464 by 424" grep -q "maximum size: 464 by 424" <<<"$hints"
+check "9 September 2014 opens on the full moon" shows phase4.jpg
+
+# Pick day 1 with the mouse (click into the day list, Home, click the first entry), then press
+# the button: 1 September 2014 is first quarter.
+xdotool mousemove --window "$wid" 300 100 click 1
+xdotool key --window "$wid" Home
+sleep 0.3
+xdotool mousemove --window "$wid" 300 66 click 1
+xdotool mousemove --window "$wid" 416 192 click 1
+sleep 0.8
+check "9-1-2014 after a pick and a press shows the first quarter" shows phase2.jpg
+
+start_on "2014-09-24 08:00:00"
+check "24 September 2014 opens on the new moon" shows phase0.jpg
+
+start_on "2080-02-29 12:00:00"
+check "29 February 2080, outside the lists, opens on its first quarter" shows phase2.jpg
+
+echo "$passes passed, $failures failed"
+exit $((failures > 0))
