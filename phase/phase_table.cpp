@@ -20,6 +20,19 @@ constexpr std::array<std::string_view, PhaseCount> Descriptions = {
     "Намаляване - лява осветена част полумесец-сърп буква С",
 };
 
+constexpr std::array<std::string_view, PhaseCount> Names = {
+    "Новолуние",       "Нарастващ сърп",  "Първа четвърт",    "Нарастваща Луна",
+    "Пълнолуние",      "Намаляваща Луна", "Последна четвърт", "Намаляващ сърп",
+};
+
+std::optional<std::string_view> RowOf(const std::array<std::string_view, PhaseCount>& column,
+                                      std::int16_t phaseIndex) noexcept
+{
+    if (phaseIndex < 0 || phaseIndex >= PhaseCount)
+        return std::nullopt;
+    return column[static_cast<std::size_t>(phaseIndex)];
+}
+
 } // namespace
 
 std::int16_t PictureSlotOf(std::int16_t phaseIndex)
@@ -31,9 +44,12 @@ std::int16_t PictureSlotOf(std::int16_t phaseIndex)
 
 std::optional<std::string_view> DescriptionOf(std::int16_t phaseIndex) noexcept
 {
-    if (phaseIndex < 0 || phaseIndex >= PhaseCount)
-        return std::nullopt;
-    return Descriptions[static_cast<std::size_t>(phaseIndex)];
+    return RowOf(Descriptions, phaseIndex);
+}
+
+std::optional<std::string_view> PhaseNameOf(std::int16_t phaseIndex) noexcept
+{
+    return RowOf(Names, phaseIndex);
 }
 
 } // namespace menivor

@@ -17,4 +17,8 @@ std::int16_t PictureSlotOf(std::int16_t phaseIndex);
 // The phase's one-line Bulgarian description (UTF-8); no value for an index outside 0 to 7.
 std::optional<std::string_view> DescriptionOf(std::int16_t phaseIndex) noexcept;
 
+// The phase's short Bulgarian name (UTF-8), distinct for each phase, for screen readers:
+// "Новолуние", "Нарастващ сърп", ..., "Пълнолуние", ...; no value outside 0 to 7.
+std::optional<std::string_view> PhaseNameOf(std::int16_t phaseIndex) noexcept;
+
 } // namespace menivor

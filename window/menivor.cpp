@@ -7,7 +7,7 @@
 #include "window/datelists.h"
 #include "window/designed_texts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -27,6 +27,23 @@ constexpr QColor LabelColour(255, 192, 128);
 
 // Layout unit: 1/1440 inch, 15 to a pixel at 96 dots per inch.
 constexpr int Pixels(int twips) { return twips / 15; }
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A picture from the program's resources. Screens with more than one device pixel to a pixel
+// get the version drawn at twice the size, which Qt shows at the same size in pixels.
+QPixmap LoadPicture(const QString& name)
+{
+    if (qApp->devicePixelRatio() > 1) {
+        QPixmap sharp(u":/assets/"_qs + name + u"@2x.jpg"_qs);
+        sharp.setDevicePixelRatio(2);
+        return sharp;
+    }
+    return QPixmap(u":/assets/"_qs + name + u".jpg"_qs);
+}
 
 } // namespace
 
@@ -83,9 +100,9 @@ void Menivor::BuildControls()
     connect(Command1, &QPushButton::clicked, this, [this] { RunHandler([this] { Command1_Click(); }); });
     for (auto& box : Picture1)
         box = new PictureBox(this);
-    Picture1[0]->SetPicture(QPixmap(u":/assets/cycle.jpg"_qs));
+    Picture1[0]->SetPicture(LoadPicture(u"cycle"_qs));
     for (std::int16_t phase = 0; phase < PhaseCount; ++phase)
-        PictureAt(PictureSlotOf(phase)).SetPicture(QPixmap(u":/assets/phase%1.jpg"_qs.arg(phase)));
+        PictureAt(PictureSlotOf(phase)).SetPicture(LoadPicture(u"phase%1"_qs.arg(phase)));
     Picture1[9]->SetPicture(Picture1[2]->Picture());
     Text1[0] = new TextBox(this);
     Text1[0]->SetText(ReadingText.toString());
@@ -142,8 +159,26 @@ void Menivor::BuildControls()
     }
     Text1[0]->setFocus();
 
+    // What a screen reader says of each control; the captions speak for themselves.
+    List1[DayList]->setAccessibleName(u"Ден"_qs);
+    List1[MonthList]->setAccessibleName(u"Месец"_qs);
+    List1[YearList]->setAccessibleName(u"Година"_qs);
+    Text2->setAccessibleName(u"Дата"_qs);
+    Text2->setAccessibleDescription(u"Датата на изчислението: месец, ден, година"_qs);
+    Command1->setAccessibleName(u"Изчисли"_qs);
+    Command1->setAccessibleDescription(u"Показва фазата на Луната за избраната дата"_qs);
+    Text1[0]->setAccessibleName(u"Описание"_qs);
+    Picture1[0]->setAccessibleName(u"Лунен цикъл"_qs);
+    Picture1[0]->setAccessibleDescription(
+        u"Земята в средата и осемте фази на Луната в кръг около нея: новолуние горе, после по "
+        "часовниковата стрелка нарастващ сърп, първа четвърт, нарастваща Луна, пълнолуние долу, "
+        "намаляваща Луна, последна четвърт и намаляващ сърп"_qs);
+    for (std::int16_t phase = 0; phase < PhaseCount; ++phase)
+        PictureAt(PictureSlotOf(phase)).setAccessibleName(FromUtf8(PhaseNameOf(phase).value()));
+    Picture1[9]->setAccessibleDescription(u"Фазата на Луната на избраната дата"_qs);
+
     // Open centred on the screen, but never with the title bar above its top-left corner.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         QRect frame(QPoint(), size());
         frame.moveCenter(available.center());
@@ -168,6 +203,7 @@ void Menivor::RunHandler(Handler&& handler)
     const QString text2 = Text2->Text();
     const QString text1 = Text1[0]->Text();
     const QPixmap display = Picture1[9]->Picture();
+    const QString displayName = Picture1[9]->accessibleName();
     const std::int16_t phaseIndex = PhaseIndex;
     const double cyclePosition = CyclePosition;
     ++handlerDepth_;
@@ -180,6 +216,7 @@ void Menivor::RunHandler(Handler&& handler)
         if (Text1[0]->Text() != text1)
             Text1[0]->SetText(text1);
         Picture1[9]->SetPicture(display);
+        Picture1[9]->setAccessibleName(displayName);
         PhaseIndex = phaseIndex;
         CyclePosition = cyclePosition;
         ReportError(QString::fromUtf8(error.what()));
@@ -228,7 +265,9 @@ void Menivor::CalculatePhase()
     CyclePosition = CycleCountOf(CyclePosition);
     CyclePosition = CycleFractionOf(CyclePosition);
     PhaseIndex = PhaseIndexOfFraction(CyclePosition);
-    Picture1[9]->SetPicture(PictureAt(PictureSlotOf(PhaseIndex)).Picture());
+    PictureBox& phasePicture = PictureAt(PictureSlotOf(PhaseIndex));
+    Picture1[9]->SetPicture(phasePicture.Picture());
+    Picture1[9]->setAccessibleName(phasePicture.accessibleName());
 }
 
 void Menivor::Command1_Click()
@@ -247,7 +286,7 @@ void Menivor::Command1_Click()
     Text2->SetText(dateText);
     CalculatePhase();
     if (const auto description = DescriptionOf(PhaseIndex))
-        Text1[0]->SetText(QString::fromUtf8(description->data(), qsizetype(description->size())));
+        Text1[0]->SetText(FromUtf8(*description));
 }
 
 } // namespace menivor

@@ -53,12 +53,25 @@ void TestPhaseTable::rows()
 
 void TestPhaseTable::descriptionsAreDistinct()
 {
-    QSet<QByteArray> seen;
+    QSet<QByteArray> descriptions, names;
     for (std::int16_t i = 0; i < PhaseCount; ++i) {
         const auto description = DescriptionOf(i).value();
-        seen.insert(QByteArray(description.data(), qsizetype(description.size())));
+        descriptions.insert(QByteArray(description.data(), qsizetype(description.size())));
+        const auto name = PhaseNameOf(i).value();
+        const QByteArray nameBytes(name.data(), qsizetype(name.size()));
+        QVERIFY(nameBytes.isValidUtf8() && !nameBytes.isEmpty());
+        names.insert(nameBytes);
     }
-    QCOMPARE(seen.size(), int(PhaseCount));
+    QCOMPARE(descriptions.size(), int(PhaseCount));
+    QCOMPARE(names.size(), int(PhaseCount)); // a screen reader tells every phase apart
+    const auto nameOf = [](std::int16_t i) {
+        const auto name = PhaseNameOf(i).value();
+        return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    };
+    QCOMPARE(nameOf(0), u"Новолуние"_qs);
+    QCOMPARE(nameOf(2), u"Първа четвърт"_qs);
+    QCOMPARE(nameOf(4), u"Пълнолуние"_qs);
+    QCOMPARE(nameOf(6), u"Последна четвърт"_qs);
 }
 
 void TestPhaseTable::noRowOutsideTheTable_data()
@@ -75,6 +88,7 @@ void TestPhaseTable::noRowOutsideTheTable()
 {
     QFETCH(int, index);
     QVERIFY(!DescriptionOf(std::int16_t(index)).has_value());
+    QVERIFY(!PhaseNameOf(std::int16_t(index)).has_value());
 }
 
 void TestPhaseTable::pictureSlotOverflow()

@@ -97,31 +97,34 @@ void DrawMoon(QImage& image, double cx, double cy, double r, int phase)
     }
 }
 
-QImage Canvas(int width, int height)
+// A black picture of width x height pixels at 96 dots per inch, times scale (1, or 2 for the
+// versions that high-density screens show at the same size).
+QImage Canvas(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
-    image.setDotsPerMeterX(DotsPerMeter96);
-    image.setDotsPerMeterY(DotsPerMeter96);
+    image.setDotsPerMeterX(DotsPerMeter96 * scale);
+    image.setDotsPerMeterY(DotsPerMeter96 * scale);
     return image;
 }
 
-QImage PhasePicture(int phase)
+QImage PhasePicture(int phase, int scale)
 {
     // The full Moon's picture is wider, as a full disc is drawn a little larger.
     const bool full = phase == 4;
-    QImage image = Canvas(full ? 52 : 46, 55);
-    DrawMoon(image, image.width() / 2.0, 27.5, full ? 23.5 : 20.5, phase);
+    QImage image = Canvas(full ? 52 : 46, 55, scale);
+    DrawMoon(image, image.width() / 2.0, 27.5 * scale, (full ? 23.5 : 20.5) * scale, phase);
     return image;
 }
 
-QImage CycleDiagram()
+QImage CycleDiagram(int scale)
 {
-    QImage image = Canvas(250, 247);
-    const QPointF earth(125, 123.5);
-    const double orbit = 96;
+    QImage image = Canvas(250, 247, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    const QPointF earth(125, 123.5);
+    const double orbit = 96;
     // The thin white orbit, and the dotted lines from the Earth to each phase.
     painter.setPen(QPen(Qt::white, 1));
     painter.drawEllipse(earth, orbit, orbit);
@@ -148,11 +151,12 @@ QImage CycleDiagram()
         // A black ground under each Moon so that the orbit does not show through it.
         QPainter ground(&image);
         ground.setRenderHint(QPainter::Antialiasing);
+        ground.scale(scale, scale);
         ground.setPen(Qt::NoPen);
         ground.setBrush(Qt::black);
         ground.drawEllipse(centres[phase], 16, 16);
         ground.end();
-        DrawMoon(image, centres[phase].x(), centres[phase].y(), 14, phase);
+        DrawMoon(image, centres[phase].x() * scale, centres[phase].y() * scale, 14.0 * scale, phase);
     }
     return image;
 }
@@ -241,11 +245,17 @@ int main(int argc, char** argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    for (int phase = 0; phase < 8; ++phase)
-        ok &= Save(out.filePath(QString("phase%1.jpg").arg(phase)), PhasePicture(phase), "jpeg");
-    ok &= Save(out.filePath("cycle.jpg"), CycleDiagram(), "jpeg");
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? u".jpg"_qs : u"@2x.jpg"_qs;
+        for (int phase = 0; phase < 8; ++phase)
+            ok &= Save(out.filePath(QString("phase%1").arg(phase) + suffix), PhasePicture(phase, scale), "jpeg");
+        ok &= Save(out.filePath("cycle" + suffix), CycleDiagram(scale), "jpeg");
+    }
     const QImage icon = Icon(32).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     ok &= Save(out.filePath("menivor.png"), icon, "png");
     ok &= SaveIco(out.filePath("menivor.ico"), icon);
+    // Larger icons for menus and software centres, in full colour.
+    for (int size : {64, 128, 256})
+        ok &= Save(out.filePath(QString("menivor-%1.png").arg(size)), Icon(size), "png");
     return ok ? 0 : 1;
 }
