@@ -5,6 +5,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(MENIVOR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(MENIVOR_APP_ID)); // the menu entry's icon
     const menivor::SystemClock clock;
     menivor::Menivor window(clock);
     window.show();

@@ -35,6 +35,17 @@ TextBox::TextBox(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAcceptDrops(false);
     setUndoRedoEnabled(false);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (toPlainText() != text_)
+            setPlainText(text_);
+    });
+}
+
+void TextBox::SetText(const QString& text)
+{
+    const QSignalBlocker quiet(this);
+    setPlainText(text);
+    text_ = toPlainText(); // line breaks as the box keeps them
 }
 
 LineBox::LineBox(QWidget* parent)
@@ -43,6 +54,16 @@ LineBox::LineBox(QWidget* parent)
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(false);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (text() != text_)
+            setText(text_);
+    });
+}
+
+void LineBox::SetText(const QString& text)
+{
+    text_ = text;
+    setText(text);
 }
 
 } // namespace menivor

@@ -24,13 +24,19 @@ public:
 };
 
 // A multi-line, word-wrapped text the user can read, select, copy and scroll but not change.
+// Read-only blocks the keyboard, the mouse and drops; any change that still arrives (assistive
+// technology can edit read-only widgets through their accessible interface) is put back at
+// once, so that only SetText changes the text.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 
 public:
     explicit TextBox(QWidget* parent = nullptr);
     QString Text() const { return toPlainText(); }
-    void SetText(const QString& text) { setPlainText(text); }
+    void SetText(const QString& text);
+
+private:
+    QString text_; // as SetText left it
 };
 
 // A single-line, centred text with the same lock.
@@ -40,7 +46,10 @@ class LineBox : public QLineEdit {
 public:
     explicit LineBox(QWidget* parent = nullptr);
     QString Text() const { return text(); }
-    void SetText(const QString& text) { setText(text); }
+    void SetText(const QString& text);
+
+private:
+    QString text_;
 };
 
 } // namespace menivor

@@ -1,6 +1,7 @@
 #include "windowkit.h"
 #include "window/designed_texts.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -32,6 +33,8 @@ private slots:
     void lockedAgainstKeys();
     void lockedAgainstMouseAndDrops_data();
     void lockedAgainstMouseAndDrops();
+    void lockedAgainstAssistiveEdits_data();
+    void lockedAgainstAssistiveEdits();
     void readingStillWorks();
     void contextMenuOffersNoEdits_data();
     void contextMenuOffersNoEdits();
@@ -271,6 +274,32 @@ void TestLayout::lockedAgainstMouseAndDrops()
     QApplication::sendEvent(target, &drop);
     QCOMPARE(now(), before);
     QVERIFY(!widget->acceptDrops());
+}
+
+void TestLayout::lockedAgainstAssistiveEdits_data()
+{
+    lockedAgainstMouseAndDrops_data();
+}
+
+void TestLayout::lockedAgainstAssistiveEdits()
+{
+    // Assistive technology edits through the accessible interface, past read-only.
+    QFETCH(QString, box);
+    QWidget* widget = started_.control(qPrintable(box));
+    const auto now = [&] { return box == u"Text2" ? started_.text2() : started_.description(); };
+    const QString before = now();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    if (QAccessibleEditableTextInterface* editable = accessible->editableTextInterface()) {
+        editable->insertText(0, u"ЗЛО"_qs);
+        QCOMPARE(now(), before);
+        editable->deleteText(0, 3);
+        QCOMPARE(now(), before);
+        editable->replaceText(0, 3, u"ЗЛО"_qs);
+        QCOMPARE(now(), before);
+    }
+    accessible->setText(QAccessible::Value, u"ЗЛО"_qs);
+    QCOMPARE(now(), before);
 }
 
 void TestLayout::readingStillWorks()

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# What a teacher installs: the staged install passes the menu-entry and AppStream validators,
+# and the .deb carries version 1.00, its dependencies and every installed file.
+# usage: install_and_package.sh <build folder>
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0 passes=0
+check() { # check <what> <command...>
+    local what=$1; shift
+    if "$@" >"$work/out" 2>&1; then
+        echo "PASS: $what"; passes=$((passes + 1))
+    else
+        echo "FAIL: $what"; sed 's/^/    /' "$work/out"; failures=$((failures + 1))
+    fi
+}
+id=example.menivor.Menivor
+
+DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
+stage=$work/stage/usr
+check "the menu entry is valid" desktop-file-validate "$stage/share/applications/$id.desktop"
+check "the AppStream data is valid" appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml"
+check "the AppStream release is 1.00" grep -q '<release version="1.00"' "$stage/share/metainfo/$id.metainfo.xml"
+check "the menu entry has a Bulgarian name" grep -qx 'Name\[bg\]=Фази на Луната' "$stage/share/applications/$id.desktop"
+check "the menu entry is in Education, Science, Astronomy" \
+    grep -qx 'Categories=Education;Science;Astronomy;' "$stage/share/applications/$id.desktop"
+for size in 32 64 128 256; do
+    check "a ${size}x$size icon" test "$(identify -format %wx%h "$stage/share/icons/hicolor/${size}x$size/apps/$id.png")" = "${size}x$size"
+done
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/menivor_1.00_*.deb)
+dpkg-deb -I "$deb" >"$work/info"
+check "the package's version is 1.00" grep -qx ' Version: 1.00' "$work/info"
+check "the package depends on Qt Widgets and the font" \
+    grep -qE '^ Depends: .*fonts-liberation2.*libqt6widgets6' "$work/info"
+check "the package is in section education" grep -qx ' Section: education' "$work/info"
+dpkg-deb -c "$deb" | awk '{print $6}' >"$work/files"
+for file in ./usr/bin/menivor ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+            ./usr/share/icons/hicolor/32x32/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png; do
+    check "the package holds $file" grep -qx "$file" "$work/files"
+done
+
+echo "$passes passed, $failures failed"
+exit $((failures > 0))

@@ -1,0 +1,118 @@
+"""Drives the real program over AT-SPI, the way a screen reader or switch access does: finds the
+controls by their Bulgarian names, picks 31 December 2079 through the list items' actions,
+presses "Изчисли" through its action, and reads the date, the description and the display's name.
+Run it under dbus-run-session and xvfb-run: assistive.py <menivor executable>
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+failures = 0
+passes = 0
+
+
+def check(what, ok, detail=""):
+    global failures, passes
+    if ok:
+        passes += 1
+        print("PASS:", what)
+    else:
+        failures += 1
+        print("FAIL:", what, detail)
+
+
+def find(node, wanted):
+    if node is None:
+        return None
+    if wanted(node):
+        return node
+    for child in node:
+        found = find(child, wanted)
+        if found is not None:
+            return found
+    return None
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def named(app, role, name):
+    return find(app, lambda n: n.getRoleName() == role and n.name == name and showing(n))
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def wait_until(condition, seconds=5.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.1)
+    return condition()
+
+
+def pick(app, list_name, entry):
+    """Selects the entry through its action, as assistive technology does."""
+    listing = named(app, "list", list_name)
+    item = find(listing, lambda n: n.getRoleName() == "list item" and n.name == entry)
+    action = item.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Toggle"))
+    return wait_until(lambda: item.getState().contains(pyatspi.STATE_SELECTED))
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    program = subprocess.Popen(["faketime", "2014-09-09 12:00:00", sys.argv[1]], env=env)
+    try:
+        app = None
+        deadline = time.monotonic() + 30
+        while app is None and time.monotonic() < deadline:
+            app = find(pyatspi.Registry.getDesktop(0),
+                       lambda n: n.getRoleName() == "application" and n.name == "menivor")
+            time.sleep(0.2)
+        check("the program is on the accessibility bus", app is not None)
+        if app is None:
+            return
+        wait_until(lambda: named(app, "push button", "Изчисли") is not None)
+        for role, name in [("list", "Ден"), ("list", "Месец"), ("list", "Година"),
+                           ("push button", "Изчисли"), ("text", "Дата"), ("text", "Описание"),
+                           ("image", "Лунен цикъл")]:
+            check(f"a {role} named {name}", named(app, role, name) is not None)
+        display = named(app, "image", "Пълнолуние")
+        check("the display names the phase of 9 September 2014", display is not None)
+
+        check("month 12 picked", pick(app, "Месец", "12"))
+        check("year 2079 picked", pick(app, "Година", "2079"))
+        check("day 31 picked", pick(app, "Ден", "31"))
+        button = named(app, "push button", "Изчисли").queryAction()
+        button.doAction([button.getName(i) for i in range(button.nActions)].index("Press"))
+        date = named(app, "text", "Дата")
+        check("the date box reads 12-31-2079", wait_until(lambda: text_of(date) == "12-31-2079"),
+              text_of(date))
+        description = named(app, "text", "Описание")
+        expected = "Нарастване - дясна осветена част първа четвърт"
+        check("the description is the first quarter's",
+              wait_until(lambda: text_of(description) == expected), text_of(description))
+        check("the display is named Първа четвърт",
+              wait_until(lambda: named(app, "image", "Първа четвърт") is not None))
+
+        # The lock holds against edits through the accessible interface too.
+        date.queryEditableText().setTextContents("ЗЛО")
+        time.sleep(0.3)
+        check("the date box cannot be edited over AT-SPI", text_of(date) == "12-31-2079", text_of(date))
+    finally:
+        program.terminate()
+        program.wait(timeout=10)
+
+
+main()
+print(f"{passes} passed, {failures} failed")
+sys.exit(1 if failures or not passes else 0)
