@@ -11,14 +11,30 @@ while read -r pkg; do
     [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
 done < "$here/debian-packages.txt"
 
-((${#missing[@]} == 0)) && exit 0
+# The locales that the locale-matrix tests run under, generated when missing.
+locales=(bg_BG.UTF-8 de_DE.UTF-8 ar_EG.UTF-8)
+missing_locales=()
+for name in "${locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${name%.UTF-8}.utf8" || missing_locales+=("$name")
+done
 
-echo "setup: installing ${missing[*]}"
+((${#missing[@]} + ${#missing_locales[@]} == 0)) && exit 0
+
 sudo=()
 if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "setup: run as root to install: ${missing[*]}" >&2; exit 1; }
+    command -v sudo >/dev/null || { echo "setup: run as root to install: ${missing[*]} ${missing_locales[*]}" >&2; exit 1; }
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+    echo "setup: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ((${#missing_locales[@]} > 0)); then
+    echo "setup: generating the locales ${missing_locales[*]}"
+    for name in "${missing_locales[@]}"; do
+        grep -qx "$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    done
+    "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a real X server (run under xvfb-run, screen 800x600): it opens centred at
-# 464 x 424 with fixed-size hints, shows the phase of the faked day, and a mouse pick plus a
-# click on "Изчисли" changes the picture as expected.
+# 464 x 424 with fixed-size hints, shows the phase of the faked day, a mouse pick plus a click on
+# "Изчисли" changes the picture as expected, and so on a matrix of start dates.
 # usage: real_window.sh <menivor executable> <assets folder>
 set -euo pipefail
 exe=$1 assets=$2
@@ -61,8 +61,21 @@ check "9-1-2014 after a pick and a press shows the first quarter" shows phase2.j
 start_on "2014-09-24 08:00:00"
 check "24 September 2014 opens on the new moon" shows phase0.jpg
 
-start_on "2080-02-29 12:00:00"
-check "29 February 2080, outside the lists, opens on its first quarter" shows phase2.jpg
+# The date matrix: the program opens on the local date's phase (also outside the lists' years),
+# and "Изчисли" then shows the phase of the date the lists hold.
+date_case() { # date_case <faked time> <picture at start> <lists' date> <picture after the press>
+    start_on "$1"
+    check "$1 opens on its phase" shows "$2"
+    xdotool mousemove --window "$wid" 416 192 click 1
+    sleep 0.8
+    check "$1, Изчисли on $3" shows "$4"
+}
+date_case "1979-12-31 23:59:59" phase3.jpg 12-31-1980 phase6.jpg
+date_case "1980-01-01 00:00:00" phase4.jpg 1-1-1980 phase4.jpg
+date_case "2016-02-29 12:00:00" phase6.jpg 2-29-2016 phase6.jpg
+date_case "2079-12-31 23:59:59" phase2.jpg 12-31-2079 phase2.jpg
+date_case "2080-02-29 12:00:00" phase2.jpg 2-28-2079 phase7.jpg
+date_case "2100-01-01 12:00:00" phase5.jpg 1-1-2079 phase0.jpg
 
 echo "$passes passed, $failures failed"
 exit $((failures > 0))

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimeZone>
 
 using namespace menivor;
 
@@ -13,11 +14,24 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void opensOnToday_data();
     void opensOnToday();
     void leapDayRefillsInOrder();
     void failingClockIsReportedAndTheWindowStaysUsable();
 };
+
+void TestStartup::initTestCase()
+{
+    // Under the locale matrix: the toolkit's locale follows LC_ALL, right-to-left ones included.
+    const QByteArray lcAll = qgetenv("LC_ALL");
+    const QLocale locale = QLocale::system();
+    qInfo("locale %s (%s), time zone %s", qPrintable(locale.name()),
+          locale.textDirection() == Qt::RightToLeft ? "right to left" : "left to right",
+          QTimeZone::systemTimeZoneId().constData());
+    if (lcAll.contains('_'))
+        QCOMPARE(locale.name(), QString::fromLatin1(lcAll.left(lcAll.indexOf('.'))));
+}
 
 void TestStartup::opensOnToday_data()
 {

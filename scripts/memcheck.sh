@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the GUI test executables offscreen under Valgrind memcheck: any invalid read or write, use
+# of uninitialised memory, or memory definitely lost fails the run. Builds first if needed.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+dir=$(bash "$root/scripts/build.sh" release | tail -n 1)
+export QT_QPA_PLATFORM=offscreen
+status=0
+for test in platform/tst_listbox window/tst_datelists window/tst_layout window/tst_startup \
+            window/tst_calculate window/tst_accessibility window/tst_hidpi; do
+    log="$dir/memcheck-$(basename "$test").log"
+    extra=()
+    [[ $test == window/tst_hidpi ]] && extra=(env QT_SCALE_FACTOR=2)
+    if "${extra[@]}" valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+           --show-leak-kinds=definite --num-callers=30 "$dir/tests/$test" >"$log" 2>&1; then
+        echo "PASS: memcheck $(basename "$test"): $(grep -o 'ERROR SUMMARY: [0-9]* errors' "$log")"
+    else
+        echo "FAIL: memcheck $(basename "$test"), see $log"
+        grep -E 'Invalid|uninitialised|definitely lost|FAIL!' "$log" | head -n 20
+        status=1
+    fi
+done
+exit $status

@@ -1,0 +1,93 @@
+// Any bytes into the text and number conversions: each gives a result within its contract or
+// the error kind it documents.
+
+#include "phase/runtime_error.h"
+#include "platform/conversions.h"
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+void Expect(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+template <class Call>
+void ExpectKind(menivor::ErrorKind kind, Call&& call)
+{
+    try {
+        call();
+    } catch (const menivor::RuntimeError& error) {
+        Expect(error.kind() == kind);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    const std::uint8_t op = data[0] % 4;
+    ++data, --size;
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    switch (op) {
+    case 0: // the numeric value of a text
+        ExpectKind(menivor::ErrorKind::Overflow, [&] {
+            const double value = menivor::NumericValueOf(text);
+            Expect(std::isfinite(value) && value >= 0 && value == std::floor(value));
+            // Zero exactly when the leading ASCII digits are none or all zeros.
+            qsizetype digits = 0;
+            bool nonZero = false;
+            while (digits < text.size() && text[digits] >= u'0' && text[digits] <= u'9')
+                nonZero |= text[digits++] != u'0';
+            Expect((value == 0) == !nonZero);
+        });
+        break;
+    case 1: { // a slice: position and count from the first two bytes
+        if (size < 2)
+            return 0;
+        const qsizetype start = qsizetype(std::int8_t(data[0]));
+        const qsizetype count = qsizetype(std::int8_t(data[1]));
+        const QString rest = QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
+        ExpectKind(menivor::ErrorKind::InvalidPropertyValue, [&] {
+            const QString slice = menivor::SliceOf(rest, start, count);
+            Expect(start >= 1 && count >= 0 && slice.size() <= count);
+            Expect(rest.mid(start - 1).startsWith(slice));
+        });
+        break;
+    }
+    case 2: { // a double to 16 bits, half to even
+        if (size < sizeof(double))
+            return 0;
+        double value;
+        std::memcpy(&value, data, sizeof value);
+        ExpectKind(menivor::ErrorKind::Overflow, [&] {
+            const std::int16_t rounded = menivor::ToInt16HalfEven(value);
+            Expect(std::abs(rounded - value) <= 0.5);
+            if (std::abs(rounded - value) == 0.5)
+                Expect(rounded % 2 == 0);
+        });
+        break;
+    }
+    case 3: { // a whole number's text reads back as the number
+        if (size < sizeof(int))
+            return 0;
+        int value;
+        std::memcpy(&value, data, sizeof value);
+        ExpectKind(menivor::ErrorKind::InvalidPropertyValue, [&] {
+            const QString digits = menivor::NumberText(value);
+            Expect(value >= 0 && menivor::NumericValueOf(digits) == value);
+            Expect(digits.size() == 1 || digits[0] != u'0');
+        });
+        break;
+    }
+    }
+    return 0;
+}
