@@ -1,5 +1,7 @@
 #include "platform/boxes.h"
 
+#include <QPainter>
+
 namespace menivor {
 
 PictureBox::PictureBox(QWidget* parent)
@@ -37,14 +39,16 @@ TextBox::TextBox(QWidget* parent)
     setUndoRedoEnabled(false);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (toPlainText() != text_)
-            setPlainText(text_);
+            document()->setPlainText(text_);
     });
 }
 
 void TextBox::SetText(const QString& text)
 {
     const QSignalBlocker quiet(this);
-    setPlainText(text);
+    // Through the document: the widget's own setPlainText would also lay the text out at once to
+    // scroll to a cursor that this box never shows.
+    document()->setPlainText(text);
     text_ = toPlainText(); // line breaks as the box keeps them
 }
 
@@ -64,6 +68,24 @@ void LineBox::SetText(const QString& text)
 {
     text_ = text;
     setText(text);
+}
+
+ColourButton::ColourButton(const QString& text, QColor face, QWidget* parent)
+    : QPushButton(text, parent)
+    , face_(face)
+{
+}
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const bool down = isDown();
+    const int border = hasFocus() ? 2 : 1; // pixels
+    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect().adjusted(border, border, -border, -border), down ? face_.darker(150) : face_);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    const int shift = down ? 1 : 0; // the caption sinks with the face
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 } // namespace menivor

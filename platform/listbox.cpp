@@ -28,6 +28,7 @@ ListBox::ListBox(QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
+    setUniformItemSizes(true); // every entry is one short line: the view need not measure each
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::OnSelectionChanged);

@@ -24,6 +24,7 @@ constexpr QStringView Caption = u"Астрономия - лунен месец, 
 
 constexpr QColor BackColour(192, 192, 255);
 constexpr QColor LabelColour(255, 192, 128);
+constexpr QColor ButtonColour(0, 255, 0);
 
 // Layout unit: 1/1440 inch, 15 to a pixel at 96 dots per inch.
 constexpr int Pixels(int twips) { return twips / 15; }
@@ -91,12 +92,8 @@ void Menivor::BuildControls()
         List1[i]->SetClickHandler([this, i] { RunHandler([this, i] { List1_Click(i); }); });
     }
     Text2 = new LineBox(this);
-    Command1 = new QPushButton(u"Изчисли"_qs, this);
+    Command1 = new ColourButton(u"Изчисли"_qs, ButtonColour, this);
     Command1->setAutoDefault(true); // Enter presses it when it has the focus, like Space
-    Command1->setStyleSheet(u"QPushButton { background-color: rgb(0, 255, 0); border: 1px solid black; }"
-                            "QPushButton:focus { border: 2px solid black; }"
-                            "QPushButton:pressed { background-color: rgb(0, 170, 0);"
-                            " border: 2px inset black; }"_qs);
     connect(Command1, &QPushButton::clicked, this, [this] { RunHandler([this] { Command1_Click(); }); });
     for (auto& box : Picture1)
         box = new PictureBox(this);

@@ -59,7 +59,7 @@ private:
     std::array<QLabel*, 3> Label2{};
     std::array<ListBox*, 3> List1{};
     LineBox* Text2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    ColourButton* Command1 = nullptr;
     std::array<PictureBox*, 10> Picture1{}; // 0 the cycle, 1-8 the phases (hidden), 9 the display
     std::array<TextBox*, 2> Text1{};
 };

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark, printing figures (none of them fails on a slow machine):
+# the phase model's ns per call, start-up to the first frame and peak memory beside a bare Qt
+# window (wall clock over many runs, and instruction counts, which do not depend on the load),
+# and Calculate's press-to-repaint latency. Start-up and latency run under xvfb-run.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+dir=$(bash "$root/scripts/build.sh" release | tail -n 1)
+runs=${1:-20}
+unset QT_QPA_PLATFORM
+
+echo "== phase model"
+"$dir/bench/phase_bench"
+
+echo "== start-up, $runs runs each, wall clock"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$dir/bench/startup_bench" "$dir/app/menivor" "$dir/bench/bare_window" "$runs" 2>/dev/null
+
+echo "== start-up, instructions to the first frame (callgrind)"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    for which in menivor bare text; do
+        valgrind --tool=callgrind --callgrind-out-file="$1/$which.out" "$2" "$which" >/dev/null 2>&1
+    done' _ "$work" "$dir/bench/first_frame"
+count() { callgrind_annotate "$work/$1.out" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'; }
+menivor=$(count menivor) bare=$(count bare) text=$(count text)
+printf '%-12s %12d instructions\n' menivor "$menivor" "bare window" "$bare" "bare + text" "$text"
+awk -v m="$menivor" -v b="$bare" -v t="$text" \
+    'BEGIN { printf "ratio to the bare window %.2f x, to bare + text %.2f x\n", m / b, m / t }'
+
+echo "== Calculate"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/bench/calculate_bench" 2>/dev/null
