@@ -2,7 +2,7 @@
 # Builds and runs every benchmark, printing figures (none of them fails on a slow machine):
 # the phase model's ns per call, start-up to the first frame and peak memory beside a bare Qt
 # window (wall clock over many runs, and instruction counts, which do not depend on the load),
-# and Calculate's press-to-repaint latency. Start-up and latency run under xvfb-run.
+# and Calculate's press-to-repaint latency. Start-up and latency run on a private Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dir=$(bash "$root/scripts/build.sh" release | tail -n 1)
@@ -13,13 +13,13 @@ echo "== phase model"
 "$dir/bench/phase_bench"
 
 echo "== start-up, $runs runs each, wall clock"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+bash "$root/scripts/with-xvfb.sh" -s 1280x1024 \
     "$dir/bench/startup_bench" "$dir/app/menivor" "$dir/bench/bare_window" "$runs" 2>/dev/null
 
 echo "== start-up, instructions to the first frame (callgrind)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+bash "$root/scripts/with-xvfb.sh" -s 1280x1024 bash -c '
     for which in menivor bare text; do
         valgrind --tool=callgrind --callgrind-out-file="$1/$which.out" "$2" "$which" >/dev/null 2>&1
     done' _ "$work" "$dir/bench/first_frame"
@@ -30,4 +30,4 @@ awk -v m="$menivor" -v b="$bare" -v t="$text" \
     'BEGIN { printf "ratio to the bare window %.2f x, to bare + text %.2f x\n", m / b, m / t }'
 
 echo "== Calculate"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/bench/calculate_bench" 2>/dev/null
+bash "$root/scripts/with-xvfb.sh" -s 1280x1024 "$dir/bench/calculate_bench" 2>/dev/null

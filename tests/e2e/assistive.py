@@ -1,7 +1,7 @@
 """Drives the real program over AT-SPI, the way a screen reader or switch access does: finds the
 controls by their Bulgarian names, picks 31 December 2079 through the list items' actions,
 presses "Изчисли" through its action, and reads the date, the description and the display's name.
-Run it under dbus-run-session and xvfb-run: assistive.py <menivor executable>
+Run it under dbus-run-session on an X server (scripts/with-xvfb.sh): assistive.py <menivor executable>
 """
 import os
 import subprocess
