@@ -3,7 +3,6 @@
 #include "phase/calendar.h"
 #include "phase/runtime_error.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -42,12 +41,9 @@ constexpr bool ReadDash(std::string_view text, std::size_t& pos) noexcept
 // overflow (the divisor is a non-zero constant, so no division by zero can occur).
 double Finite(double value)
 {
-    if (!std::isfinite(value)) {
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    if (!std::isfinite(value))
         throw RuntimeError(ErrorKind::FloatingPoint,
-                           "стойността " + std::string(buffer, end) + " не е крайно число");
-    }
+                           "стойността " + NumberForMessage(value) + " не е крайно число");
     return value;
 }
 

@@ -1,5 +1,7 @@
 #include "phase/runtime_error.h"
 
+#include <charconv>
+
 namespace menivor {
 
 std::string_view NameOf(ErrorKind kind) noexcept
@@ -29,6 +31,13 @@ RuntimeError::RuntimeError(ErrorKind kind, std::string_view detail)
     : std::runtime_error(MessageOf(kind, detail))
     , kind_(kind)
 {
+}
+
+std::string NumberForMessage(double value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
 }
 
 std::string Quoted(std::string_view input)

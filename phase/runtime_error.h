@@ -32,4 +32,8 @@ private:
 // and an input longer than 40 bytes is cut, with its length in bytes added.
 std::string Quoted(std::string_view input);
 
+// A number as the shortest text that reads back as the same double ("nan", "inf" included),
+// whatever the locale, for error messages.
+std::string NumberForMessage(double value);
+
 } // namespace menivor

@@ -52,12 +52,8 @@ std::int16_t ToInt16HalfEven(double value)
     const double rest = value - rounded;
     if (rest > 0.5 || (rest == 0.5 && std::fmod(rounded, 2.0) != 0))
         rounded += 1;
-    if (!(rounded >= -32768 && rounded <= 32767)) { // also false for NaN
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        throw RuntimeError(ErrorKind::Overflow,
-                           std::string(buffer, end) + " е извън обхвата -32768 до 32767");
-    }
+    if (!(rounded >= -32768 && rounded <= 32767)) // also false for NaN
+        throw RuntimeError(ErrorKind::Overflow, NumberForMessage(value) + " е извън обхвата -32768 до 32767");
     return static_cast<std::int16_t>(rounded);
 }
 

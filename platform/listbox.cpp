@@ -3,25 +3,9 @@
 #include "phase/runtime_error.h"
 
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 
 namespace menivor {
-
-namespace {
-
-// Sets a flag for the lifetime of a scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = before_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool before_;
-};
-
-} // namespace
 
 ListBox::ListBox(QWidget* parent)
     : QListWidget(parent)
@@ -36,14 +20,14 @@ ListBox::ListBox(QWidget* parent)
 
 void ListBox::Clear()
 {
-    const FlagScope quiet(changingFromCode_);
+    const QScopedValueRollback quiet(changingFromCode_, true);
     clear();
     reportedIndex_ = -1;
 }
 
 void ListBox::AddItem(const QString& text)
 {
-    const FlagScope quiet(changingFromCode_);
+    const QScopedValueRollback quiet(changingFromCode_, true);
     addItem(text);
 }
 
@@ -63,7 +47,7 @@ void ListBox::SetListIndex(std::int16_t index)
     if (index < 0 || index >= count())
         ThrowBadListIndex(index, ListCount());
     {
-        const FlagScope quiet(changingFromCode_);
+        const QScopedValueRollback quiet(changingFromCode_, true);
         setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(index));
     }
@@ -95,16 +79,18 @@ void ListBox::focusInEvent(QFocusEvent* event)
     // Qt makes the first entry current when the focus arrives in a list without one; a pupil who
     // tabs into the day list has picked no day, and the first arrow key should pick day 1.
     if (ListIndex() < 0 && currentIndex().isValid()) {
-        const FlagScope quiet(changingFromCode_);
+        const QScopedValueRollback quiet(changingFromCode_, true);
         selectionModel()->clearCurrentIndex();
     }
 }
 
 void ListBox::OnSelectionChanged()
 {
-    if (changingFromCode_ || ListIndex() < 0 || ListIndex() == reportedIndex_)
+    if (changingFromCode_)
         return;
-    Click();
+    const std::int16_t selected = ListIndex();
+    if (selected >= 0 && selected != reportedIndex_)
+        Click();
 }
 
 void ListBox::Click()

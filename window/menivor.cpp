@@ -231,14 +231,19 @@ void Menivor::ReportError(const QString& message)
     QTimer::singleShot(0, box, [box] { box->open(); });
 }
 
+DateListArray Menivor::DateLists() const
+{
+    return {List1[DayList], List1[MonthList], List1[YearList]};
+}
+
 void Menivor::FillDateLists()
 {
-    menivor::FillDateLists({List1[0], List1[1], List1[2]});
+    menivor::FillDateLists(DateLists());
 }
 
 void Menivor::List1_Click(std::int16_t Index)
 {
-    DateListClick({List1[0], List1[1], List1[2]}, Index);
+    DateListClick(DateLists(), Index);
 }
 
 void Menivor::Form_Load()

@@ -3,6 +3,7 @@
 #include "platform/boxes.h"
 #include "platform/clock.h"
 #include "platform/listbox.h"
+#include "window/datelists.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +38,7 @@ private:
     void Command1_Click();
 
     void BuildControls();
+    DateListArray DateLists() const; // List1 as the date-list logic takes it
     PictureBox& PictureAt(std::int16_t slot);
 
     // Runs an event handler. An error that escapes it is shown to the user, and the window's
