@@ -2,6 +2,7 @@
 // from the press until the display box has been repainted with the new phase, over many presses
 // on changing dates. Prints median, 99th percentile and maximum.
 
+#include "benchkit.h"
 #include "platform/listbox.h"
 #include "window/menivor.h"
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace {
-
-class FixedClock final : public menivor::Clock {
-public:
-    QDate Today() const override { return QDate(2014, 9, 9); }
-};
 
 // Notes when the watched widget has been painted.
 class PaintWatch : public QObject {
@@ -37,7 +33,7 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    FixedClock clock;
+    BenchClock clock;
     menivor::Menivor window(clock);
     window.show();
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
