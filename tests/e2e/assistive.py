@@ -1,9 +1,12 @@
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real program over AT-SPI, the way a screen reader or switch access does: finds the
 controls by their Bulgarian names, picks 31 December 2079 through the list items' actions,
 presses "Изчисли" through its action, and reads the date, the description and the display's name.
 Run it under dbus-run-session on an X server (scripts/with-xvfb.sh): assistive.py <menivor executable>
 """
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -40,8 +43,15 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+# Roles by AT-SPI's constants: their names as text differ between releases ("push button" on
+# Debian 12, "button" on Debian 13).
+PUSH_BUTTON = getattr(pyatspi, "ROLE_PUSH_BUTTON", None) or pyatspi.ROLE_BUTTON
+ROLES = {"list": pyatspi.ROLE_LIST, "list item": pyatspi.ROLE_LIST_ITEM, "push button": PUSH_BUTTON,
+         "text": pyatspi.ROLE_TEXT, "image": pyatspi.ROLE_IMAGE, "application": pyatspi.ROLE_APPLICATION}
+
+
 def named(app, role, name):
-    return find(app, lambda n: n.getRoleName() == role and n.name == name and showing(n))
+    return find(app, lambda n: n.getRole() == ROLES[role] and n.name == name and showing(n))
 
 
 def text_of(node):
@@ -61,7 +71,7 @@ def wait_until(condition, seconds=5.0):
 def pick(app, list_name, entry):
     """Selects the entry through its action, as assistive technology does."""
     listing = named(app, "list", list_name)
-    item = find(listing, lambda n: n.getRoleName() == "list item" and n.name == entry)
+    item = find(listing, lambda n: n.getRole() == ROLES["list item"] and n.name == entry)
     action = item.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     action.doAction(names.index("Toggle"))
@@ -72,13 +82,16 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     # faketime preloads itself ahead of AddressSanitizer, which ASan accepts only when told.
     env["ASAN_OPTIONS"] = (env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0").lstrip(":")
-    program = subprocess.Popen(["faketime", "2014-09-09 12:00:00", sys.argv[1]], env=env)
+    # faketime runs the program as its child: the program gets a process group of its own, and
+    # the whole group is ended, so that no program outlives the test.
+    program = subprocess.Popen(["faketime", "2014-09-09 12:00:00", sys.argv[1]], env=env,
+                               start_new_session=True)
     try:
         app = None
         deadline = time.monotonic() + 30
         while app is None and time.monotonic() < deadline and program.poll() is None:
             app = find(pyatspi.Registry.getDesktop(0),
-                       lambda n: n.getRoleName() == "application" and n.name == "menivor")
+                       lambda n: n.getRole() == ROLES["application"] and n.name == "menivor")
             time.sleep(0.2)
         check("the program is on the accessibility bus", app is not None,
               f"(it ended with status {program.returncode})" if program.poll() is not None else "")
@@ -112,7 +125,10 @@ def main():
         time.sleep(0.3)
         check("the date box cannot be edited over AT-SPI", text_of(date) == "12-31-2079", text_of(date))
     finally:
-        program.terminate()
+        try:
+            os.killpg(program.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
         program.wait(timeout=10)
 
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X server (run under scripts/with-xvfb.sh, screen 800x600): it opens centred at
 # 464 x 424 with fixed-size hints, shows the phase of the faked day, a mouse pick plus a click on
 # "Изчисли" changes the picture as expected, and so on a matrix of start dates.
@@ -9,7 +11,21 @@ unset QT_QPA_PLATFORM
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" # faketime preloads before ASan
 work=$(mktemp -d)
 pid=
-trap '[[ -n $pid ]] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+# faketime runs the program as its child and waits for it: signalling faketime alone would leave
+# the program running, and its window would take the next start's clicks. Each start is its own
+# process group (setsid), and the whole group is ended.
+stop() {
+    [[ -n $pid ]] || return 0
+    kill -- -"$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=
+    local deadline=$((SECONDS + 10))
+    while xdotool search --onlyvisible --class menivor >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || { echo "FAIL: the program's window outlived it"; exit 1; }
+        sleep 0.1
+    done
+}
+trap 'stop; rm -rf "$work"' EXIT
 failures=0 passes=0
 check() { # check <what> <command...>
     local what=$1; shift
@@ -17,10 +33,10 @@ check() { # check <what> <command...>
 }
 
 start_on() { # start_on <faked time>: starts the program, sets wid, X, Y, WIDTH, HEIGHT
-    [[ -n $pid ]] && { kill $pid; wait $pid 2>/dev/null || true; }
+    stop
     # The wall clock stands still at that instant (a start at 23:59:59 cannot slip past midnight
     # on a busy machine); the monotonic clock that Qt's timers use runs on.
-    FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "$1" "$exe" &
+    FAKETIME_DONT_FAKE_MONOTONIC=1 setsid faketime -f "$1" "$exe" &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --class menivor | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$wid")"
