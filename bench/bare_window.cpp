@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bare window of the start-up benchmark as a program of its own; with the argument "text"
 // it also shows one line of text (see MakeBareWindow).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the benchmarks share: a fixed day for the program's window, and the bare windows that

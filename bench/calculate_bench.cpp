@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Press-to-repaint latency of "Изчисли" in the real window on the running display (xvfb-run):
 // from the press until the display box has been repainted with the new phase, over many presses
 // on changing dates. Prints median, 99th percentile and maximum.

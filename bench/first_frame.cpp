@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds a window, shows it and quits once its first frame is painted: run under
 // valgrind --tool=callgrind to count the instructions that start-up costs, a figure that does
 // not change with the machine's load. usage: first_frame menivor|bare|text

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nanoseconds per call of the phase model over every day 1980-2079, each beside a plain
 // inline loop doing the same arithmetic, so that the ratio says what the checks cost.
 

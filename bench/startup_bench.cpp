@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the program beside a bare Qt window, on the running X server (xvfb-run):
 // the time from starting the process to its first frame on the screen, found by watching the
 // screen for the green of the button (which the bare window paints at the same place), and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: CC-BY-SA-4.0
+
 #pragma once
 
 #include <QStringView>

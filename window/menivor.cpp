@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/menivor.h"
 
 #include "phase/phase.h"
@@ -13,6 +16,8 @@
 #include <QTimer>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace menivor {
 
@@ -39,11 +44,11 @@ QString FromUtf8(std::string_view text)
 QPixmap LoadPicture(const QString& name)
 {
     if (qApp->devicePixelRatio() > 1) {
-        QPixmap sharp(u":/assets/"_qs + name + u"@2x.jpg"_qs);
+        QPixmap sharp(u":/assets/"_s + name + u"@2x.jpg"_s);
         sharp.setDevicePixelRatio(2);
         return sharp;
     }
-    return QPixmap(u":/assets/"_qs + name + u".jpg"_qs);
+    return QPixmap(u":/assets/"_s + name + u".jpg"_s);
 }
 
 } // namespace
@@ -59,9 +64,9 @@ Menivor::Menivor(const Clock& clock, QWidget* parent)
 
 void Menivor::BuildControls()
 {
-    setObjectName(u"Menivor"_qs);
+    setObjectName(u"Menivor"_s);
     setWindowTitle(ProjectAddress.toString() + u' ' + Caption.toString());
-    setWindowIcon(QIcon(u":/assets/menivor.png"_qs));
+    setWindowIcon(QIcon(u":/assets/menivor.png"_s));
     setFixedSize(ClientWidth, ClientHeight);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BackColour);
@@ -69,7 +74,7 @@ void Menivor::BuildControls()
     setAutoFillBackground(true);
     // Times New Roman 12 points is 16 pixels at 96 dpi; the size is in pixels like the layout, so
     // that text and boxes scale together. Fontconfig stands in a metric twin where it is missing.
-    QFont font(u"Times New Roman"_qs);
+    QFont font(u"Times New Roman"_s);
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(16);
     setFont(font);
@@ -83,23 +88,23 @@ void Menivor::BuildControls()
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return label;
     };
-    Label1[0] = makeLabel(u"Физика (Астрономия) - фази на Луната"_qs);
-    Label2[0] = makeLabel(u"Ден"_qs);
-    Label2[1] = makeLabel(u"Месец"_qs);
-    Label2[2] = makeLabel(u"Година"_qs);
+    Label1[0] = makeLabel(u"Физика (Астрономия) - фази на Луната"_s);
+    Label2[0] = makeLabel(u"Ден"_s);
+    Label2[1] = makeLabel(u"Месец"_s);
+    Label2[2] = makeLabel(u"Година"_s);
     for (std::int16_t i = 0; i < 3; ++i) {
         List1[i] = new ListBox(this);
         List1[i]->SetClickHandler([this, i] { RunHandler([this, i] { List1_Click(i); }); });
     }
     Text2 = new LineBox(this);
-    Command1 = new ColourButton(u"Изчисли"_qs, ButtonColour, this);
+    Command1 = new ColourButton(u"Изчисли"_s, ButtonColour, this);
     Command1->setAutoDefault(true); // Enter presses it when it has the focus, like Space
     connect(Command1, &QPushButton::clicked, this, [this] { RunHandler([this] { Command1_Click(); }); });
     for (auto& box : Picture1)
         box = new PictureBox(this);
-    Picture1[0]->SetPicture(LoadPicture(u"cycle"_qs));
+    Picture1[0]->SetPicture(LoadPicture(u"cycle"_s));
     for (std::int16_t phase = 0; phase < PhaseCount; ++phase)
-        PictureAt(PictureSlotOf(phase)).SetPicture(LoadPicture(u"phase%1"_qs.arg(phase)));
+        PictureAt(PictureSlotOf(phase)).SetPicture(LoadPicture(u"phase%1"_s.arg(phase)));
     Picture1[9]->SetPicture(Picture1[2]->Picture());
     Text1[0] = new TextBox(this);
     Text1[0]->SetText(ReadingText.toString());
@@ -157,22 +162,22 @@ void Menivor::BuildControls()
     Text1[0]->setFocus();
 
     // What a screen reader says of each control; the captions speak for themselves.
-    List1[DayList]->setAccessibleName(u"Ден"_qs);
-    List1[MonthList]->setAccessibleName(u"Месец"_qs);
-    List1[YearList]->setAccessibleName(u"Година"_qs);
-    Text2->setAccessibleName(u"Дата"_qs);
-    Text2->setAccessibleDescription(u"Датата на изчислението: месец, ден, година"_qs);
-    Command1->setAccessibleName(u"Изчисли"_qs);
-    Command1->setAccessibleDescription(u"Показва фазата на Луната за избраната дата"_qs);
-    Text1[0]->setAccessibleName(u"Описание"_qs);
-    Picture1[0]->setAccessibleName(u"Лунен цикъл"_qs);
+    List1[DayList]->setAccessibleName(u"Ден"_s);
+    List1[MonthList]->setAccessibleName(u"Месец"_s);
+    List1[YearList]->setAccessibleName(u"Година"_s);
+    Text2->setAccessibleName(u"Дата"_s);
+    Text2->setAccessibleDescription(u"Датата на изчислението: месец, ден, година"_s);
+    Command1->setAccessibleName(u"Изчисли"_s);
+    Command1->setAccessibleDescription(u"Показва фазата на Луната за избраната дата"_s);
+    Text1[0]->setAccessibleName(u"Описание"_s);
+    Picture1[0]->setAccessibleName(u"Лунен цикъл"_s);
     Picture1[0]->setAccessibleDescription(
         u"Земята в средата и осемте фази на Луната в кръг около нея: новолуние горе, после по "
         "часовниковата стрелка нарастващ сърп, първа четвърт, нарастваща Луна, пълнолуние долу, "
-        "намаляваща Луна, последна четвърт и намаляващ сърп"_qs);
+        "намаляваща Луна, последна четвърт и намаляващ сърп"_s);
     for (std::int16_t phase = 0; phase < PhaseCount; ++phase)
         PictureAt(PictureSlotOf(phase)).setAccessibleName(FromUtf8(PhaseNameOf(phase).value()));
-    Picture1[9]->setAccessibleDescription(u"Фазата на Луната на избраната дата"_qs);
+    Picture1[9]->setAccessibleDescription(u"Фазата на Луната на избраната дата"_s);
 
     // Open centred on the screen, but never with the title bar above its top-left corner.
     if (const QScreen* screen = QApplication::primaryScreen()) {
@@ -222,9 +227,9 @@ void Menivor::RunHandler(Handler&& handler)
 
 void Menivor::ReportError(const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), u"Грешка при изпълнение"_qs,
+    auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), u"Грешка при изпълнение"_s,
                                 QMessageBox::Ok, this);
-    box->setObjectName(u"RuntimeErrorBox"_qs);
+    box->setObjectName(u"RuntimeErrorBox"_s);
     box->setInformativeText(message);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // After the handler has returned, and after the window is shown when it is the load's error.

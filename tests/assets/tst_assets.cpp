@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QFile>
 #include <QImage>
 #include <QTest>
 
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 // The pictures inside the program: sizes, JPEG form, and that each shows its phase.
 class TestAssets : public QObject {
@@ -149,7 +154,7 @@ void TestAssets::brightnessOrder()
 
 void TestAssets::icon()
 {
-    const QImage icon(u":/assets/menivor.png"_qs);
+    const QImage icon(u":/assets/menivor.png"_s);
     QCOMPARE(icon.size(), QSize(32, 32));
     QCOMPARE(icon.format(), QImage::Format_Indexed8);
     QVERIFY(icon.colorCount() <= 256);

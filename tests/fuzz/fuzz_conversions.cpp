@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes into the text and number conversions: each gives a result within its contract or
 // the error kind it documents.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes into the date parser: a value or a type mismatch, nothing else. Whatever it accepts
 // names a real date: written back as M-D-YYYY and read again, it gives the same value.
 

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "phase/phase_table.h"
 #include "phase/runtime_error.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -23,14 +28,14 @@ void TestPhaseTable::rows_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("closing");
-    QTest::newRow("new moon") << 0 << 1 << u"Новолуние - "_qs << u"към Земята"_qs;
-    QTest::newRow("waxing crescent") << 1 << 2 << u"Нарастване - "_qs << u"буква \u0417"_qs;
-    QTest::newRow("first quarter") << 2 << 3 << u"Нарастване - "_qs << u"първа четвърт"_qs;
-    QTest::newRow("waxing gibbous") << 3 << 4 << u"Нарастване - "_qs << u"три четвърти видими"_qs;
-    QTest::newRow("full moon") << 4 << 5 << u"Пълнолуние - "_qs << u"Луната и Слънцето"_qs;
-    QTest::newRow("waning gibbous") << 5 << 6 << u"Намаляване - "_qs << u"три четвърти видими"_qs;
-    QTest::newRow("last quarter") << 6 << 7 << u"Намаляване - "_qs << u"последна четвърт"_qs;
-    QTest::newRow("waning crescent") << 7 << 8 << u"Намаляване - "_qs << u"буква \u0421"_qs;
+    QTest::newRow("new moon") << 0 << 1 << u"Новолуние - "_s << u"към Земята"_s;
+    QTest::newRow("waxing crescent") << 1 << 2 << u"Нарастване - "_s << u"буква \u0417"_s;
+    QTest::newRow("first quarter") << 2 << 3 << u"Нарастване - "_s << u"първа четвърт"_s;
+    QTest::newRow("waxing gibbous") << 3 << 4 << u"Нарастване - "_s << u"три четвърти видими"_s;
+    QTest::newRow("full moon") << 4 << 5 << u"Пълнолуние - "_s << u"Луната и Слънцето"_s;
+    QTest::newRow("waning gibbous") << 5 << 6 << u"Намаляване - "_s << u"три четвърти видими"_s;
+    QTest::newRow("last quarter") << 6 << 7 << u"Намаляване - "_s << u"последна четвърт"_s;
+    QTest::newRow("waning crescent") << 7 << 8 << u"Намаляване - "_s << u"буква \u0421"_s;
 }
 
 void TestPhaseTable::rows()
@@ -68,10 +73,10 @@ void TestPhaseTable::descriptionsAreDistinct()
         const auto name = PhaseNameOf(i).value();
         return QString::fromUtf8(name.data(), qsizetype(name.size()));
     };
-    QCOMPARE(nameOf(0), u"Новолуние"_qs);
-    QCOMPARE(nameOf(2), u"Първа четвърт"_qs);
-    QCOMPARE(nameOf(4), u"Пълнолуние"_qs);
-    QCOMPARE(nameOf(6), u"Последна четвърт"_qs);
+    QCOMPARE(nameOf(0), u"Новолуние"_s);
+    QCOMPARE(nameOf(2), u"Първа четвърт"_s);
+    QCOMPARE(nameOf(4), u"Пълнолуние"_s);
+    QCOMPARE(nameOf(6), u"Последна четвърт"_s);
 }
 
 void TestPhaseTable::noRowOutsideTheTable_data()

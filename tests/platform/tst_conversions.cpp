@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "phase/runtime_error.h"
 #include "platform/clock.h"
 #include "platform/conversions.h"
@@ -5,6 +8,8 @@
 #include <QTest>
 
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -95,8 +100,8 @@ void TestConversions::numericValue_data()
     QTest::newRow("decimal point stops") << "3.7" << 3.0;
     QTest::newRow("exponent stops") << "1e5" << 1.0;
     QTest::newRow("slice of a date") << "09-" << 9.0;
-    QTest::newRow("Arabic-Indic digit") << u"\u0669"_qs << 0.0;
-    QTest::newRow("fullwidth digit") << u"\uFF19"_qs << 0.0;
+    QTest::newRow("Arabic-Indic digit") << u"\u0669"_s << 0.0;
+    QTest::newRow("fullwidth digit") << u"\uFF19"_s << 0.0;
 }
 
 void TestConversions::numericValue()
@@ -125,7 +130,7 @@ void TestConversions::slice_data()
     QTest::newRow("past the end") << "09-24" << 7 << 4 << "";
     QTest::newRow("empty text") << "" << 1 << 2 << "";
     QTest::newRow("count 0") << "abc" << 2 << 0 << "";
-    QTest::newRow("Cyrillic counts characters") << u"Ден 9"_qs << 5 << 1 << "9";
+    QTest::newRow("Cyrillic counts characters") << u"Ден 9"_s << 5 << 1 << "9";
 }
 
 void TestConversions::slice()

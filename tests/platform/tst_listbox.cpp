@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "phase/runtime_error.h"
 #include "platform/listbox.h"
 
@@ -6,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -184,8 +189,8 @@ void TestListBox::badIndexIsRejected()
 void TestListBox::textOfEntries()
 {
     QCOMPARE(list_->List(-1), QString());
-    QCOMPARE(list_->List(0), u"1"_qs);
-    QCOMPARE(list_->List(11), u"12"_qs);
+    QCOMPARE(list_->List(0), u"1"_s);
+    QCOMPARE(list_->List(11), u"12"_s);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, list_->List(12));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/skycheck/comparison.h"
 #include "tools/skycheck/meeus.h"
 
@@ -6,6 +9,12 @@
 #include <cmath>
 
 using namespace skycheck;
+
+// A published instant, Universal Time to the minute.
+struct UtcMinute {
+    int year, month, day, hour, minute;
+};
+Q_DECLARE_METATYPE(UtcMinute)
 
 // The true-phase algorithm against published instants, and the comparison's sanity.
 class TestSkyCheck : public QObject {
@@ -34,12 +43,10 @@ void TestSkyCheck::publishedInstants_data()
 {
     QTest::addColumn<int>("lunation");
     QTest::addColumn<int>("phase");
-    QTest::addColumn<QDateTime>("published");
+    QTest::addColumn<UtcMinute>("published");
     // Universal Time to the minute, from the U.S. Naval Observatory's tables of the phases of
     // the Moon for 2014 and 2024 (Astronomical Applications Department).
-    const auto at = [](int y, int mo, int d, int h, int mi) {
-        return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC);
-    };
+    const auto at = [](int y, int mo, int d, int h, int mi) { return UtcMinute{y, mo, d, h, mi}; };
     QTest::newRow("new moon 1 Jan 2014") << 173 << 0 << at(2014, 1, 1, 11, 14);
     QTest::newRow("full moon 16 Jan 2014") << 173 << 2 << at(2014, 1, 16, 4, 52);
     QTest::newRow("new moon 30 Jan 2014") << 174 << 0 << at(2014, 1, 30, 21, 39);
@@ -57,10 +64,9 @@ void TestSkyCheck::publishedInstants()
 {
     QFETCH(int, lunation);
     QFETCH(int, phase);
-    QFETCH(QDateTime, published);
-    const QDate date = published.date();
-    const double publishedJd = JulianDayOf(date.year(), date.month(), date.day())
-                             + published.time().msecsSinceStartOfDay() / 86400000.0;
+    QFETCH(UtcMinute, published);
+    const double publishedJd = JulianDayOf(published.year, published.month, published.day)
+                             + (published.hour * 60 + published.minute) / 1440.0;
     const double minutes = (TruePhaseJdUt(lunation, Principal(phase)) - publishedJd) * 1440;
     QVERIFY2(std::abs(minutes) <= 2, qPrintable(QString::number(minutes, 'f', 2) + " minutes off"));
 }

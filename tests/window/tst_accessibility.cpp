@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windowkit.h"
 #include "phase/phase_table.h"
 
 #include <QAccessible>
 #include <QApplication>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -48,15 +53,15 @@ void TestAccessibility::names_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("day list") << "List1(0)" << u"Ден"_qs;
-    QTest::newRow("month list") << "List1(1)" << u"Месец"_qs;
-    QTest::newRow("year list") << "List1(2)" << u"Година"_qs;
-    QTest::newRow("button") << "Command1" << u"Изчисли"_qs;
-    QTest::newRow("date box") << "Text2" << u"Дата"_qs;
-    QTest::newRow("description box") << "Text1(0)" << u"Описание"_qs;
-    QTest::newRow("cycle diagram") << "Picture1(0)" << u"Лунен цикъл"_qs;
-    QTest::newRow("display, full moon at start") << "Picture1(9)" << u"Пълнолуние"_qs;
-    QTest::newRow("title") << "Label1(0)" << u"Физика (Астрономия) - фази на Луната"_qs;
+    QTest::newRow("day list") << "List1(0)" << u"Ден"_s;
+    QTest::newRow("month list") << "List1(1)" << u"Месец"_s;
+    QTest::newRow("year list") << "List1(2)" << u"Година"_s;
+    QTest::newRow("button") << "Command1" << u"Изчисли"_s;
+    QTest::newRow("date box") << "Text2" << u"Дата"_s;
+    QTest::newRow("description box") << "Text1(0)" << u"Описание"_s;
+    QTest::newRow("cycle diagram") << "Picture1(0)" << u"Лунен цикъл"_s;
+    QTest::newRow("display, full moon at start") << "Picture1(9)" << u"Пълнолуние"_s;
+    QTest::newRow("title") << "Label1(0)" << u"Физика (Астрономия) - фази на Луната"_s;
 }
 
 void TestAccessibility::names()
@@ -101,7 +106,7 @@ void TestAccessibility::keyboardOnly()
     PressKey(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), started_.control("Command1"));
     PressKey(Qt::Key_Space);
-    QCOMPARE(started_.text2(), u"1-5-2079"_qs);
+    QCOMPARE(started_.text2(), u"1-5-2079"_s);
     const auto expected = DescriptionOf(started_.window->phaseIndex()).value();
     QCOMPARE(started_.description(), QString::fromUtf8(expected.data(), qsizetype(expected.size())));
 }

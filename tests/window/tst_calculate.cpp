@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windowkit.h"
 #include "phase/phase.h"
 #include "phase/phase_table.h"
 
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -75,31 +80,31 @@ void TestCalculate::pickedDates()
 
 void TestCalculate::dayOneAfterAMonthPick()
 {
-    started_.pick(1, u"8"_qs);
-    started_.pick(1, u"9"_qs);
+    started_.pick(1, u"8"_s);
+    started_.pick(1, u"9"_s);
     QCOMPARE(started_.list(0)->ListIndex(), std::int16_t(-1));
     started_.pressCalculate();
-    QCOMPARE(started_.text2(), u"9-1-2014"_qs);
-    QCOMPARE(started_.selected(0), u"1"_qs); // the day used is shown as picked
+    QCOMPARE(started_.text2(), u"9-1-2014"_s);
+    QCOMPARE(started_.selected(0), u"1"_s); // the day used is shown as picked
 }
 
 void TestCalculate::aPickedDayStays()
 {
-    started_.pick(1, u"3"_qs);
-    started_.pick(0, u"5"_qs);
+    started_.pick(1, u"3"_s);
+    started_.pick(0, u"5"_s);
     started_.pressCalculate();
-    QCOMPARE(started_.text2(), u"3-5-2014"_qs);
-    QCOMPARE(started_.selected(0), u"5"_qs);
+    QCOMPARE(started_.text2(), u"3-5-2014"_s);
+    QCOMPARE(started_.selected(0), u"5"_s);
     QCOMPARE(started_.list(0)->ListCount(), std::int16_t(31));
     // A click on the month or year already selected is no new pick: the day stays picked.
-    started_.pick(1, u"3"_qs);
-    started_.pick(2, u"2014"_qs);
-    QCOMPARE(started_.selected(0), u"5"_qs);
+    started_.pick(1, u"3"_s);
+    started_.pick(2, u"2014"_s);
+    QCOMPARE(started_.selected(0), u"5"_s);
 }
 
 void TestCalculate::twoPressesAgree()
 {
-    started_.pick(0, u"16"_qs);
+    started_.pick(0, u"16"_s);
     started_.pressCalculate();
     const QString text2 = started_.text2();
     const QString description = started_.description();
@@ -108,7 +113,7 @@ void TestCalculate::twoPressesAgree()
     QCOMPARE(started_.text2(), text2);
     QCOMPARE(started_.description(), description);
     QCOMPARE(started_.picture(9)->Picture().cacheKey(), picture);
-    QCOMPARE(text2, u"9-16-2014"_qs);
+    QCOMPARE(text2, u"9-16-2014"_s);
 }
 
 void TestCalculate::keyboardPresses_data()
@@ -127,30 +132,30 @@ void TestCalculate::keyboardPresses()
     auto* button = started_.control<QPushButton>("Command1");
     button->setFocus();
     QTest::keyClick(button, Qt::Key(key));
-    QCOMPARE(started_.text2(), u"9-9-2014"_qs);
+    QCOMPARE(started_.text2(), u"9-9-2014"_s);
     QCOMPARE(started_.description(), Described(4));
 }
 
 void TestCalculate::brokenEntryIsReportedAndUndone()
 {
     // A month entry that names no month: the composed text is no date.
-    started_.pick(0, u"2"_qs);
+    started_.pick(0, u"2"_s);
     started_.pressCalculate();
     const QString description = started_.description();
-    started_.list(1)->item(8)->setText(u"13"_qs);
+    started_.list(1)->item(8)->setText(u"13"_s);
     started_.pressCalculate();
     QMessageBox* box = nullptr;
     QTRY_VERIFY((box = started_.window->findChild<QMessageBox*>()) && box->isVisible());
     QVERIFY2(box->informativeText().contains(u"„13-2-2014“"), qPrintable(box->informativeText()));
     // Nothing is left half-done: the date box, picture and description are as before the press.
-    QCOMPARE(started_.text2(), u"9-2-2014"_qs);
+    QCOMPARE(started_.text2(), u"9-2-2014"_s);
     QCOMPARE(started_.description(), description);
     QVERIFY(started_.displayShows(3));
     QCOMPARE(int(started_.window->phaseIndex()), 2);
     box->accept();
-    started_.list(1)->item(8)->setText(u"9"_qs);
+    started_.list(1)->item(8)->setText(u"9"_s);
     started_.pressCalculate();
-    QCOMPARE(started_.text2(), u"9-2-2014"_qs);
+    QCOMPARE(started_.text2(), u"9-2-2014"_s);
 }
 
 void TestCalculate::everyDayOfTheLists()
@@ -169,7 +174,7 @@ void TestCalculate::everyDayOfTheLists()
                 const int index = PhaseOfDate(DateValueOfText(expected.toStdString()));
                 if (started_.text2() != expected || started_.window->phaseIndex() != index
                     || !started_.displayShows(index + 1) || started_.description() != Described(index))
-                    QFAIL(qPrintable(u"wrong on "_qs + expected));
+                    QFAIL(qPrintable(u"wrong on "_s + expected));
             }
         }
     }

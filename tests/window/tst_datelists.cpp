@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/listbox.h"
 #include "plainlist.h"
 #include "window/datelists.h"
@@ -5,6 +8,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -144,10 +149,10 @@ void TestDateLists::afterFilling()
     QCOMPARE(trio->month().ListCount(), std::int16_t(12));
     QCOMPARE(trio->year().ListCount(), std::int16_t(100));
     QCOMPARE(trio->day().ListIndex(), std::int16_t(-1));
-    QCOMPARE(trio->month().List(trio->month().ListIndex()), u"1"_qs);
-    QCOMPARE(trio->year().List(trio->year().ListIndex()), u"1980"_qs);
+    QCOMPARE(trio->month().List(trio->month().ListIndex()), u"1"_s);
+    QCOMPARE(trio->year().List(trio->year().ListIndex()), u"1980"_s);
     QCOMPARE(trio->dayEntries(), Numbers(1, 31)); // "1" to "9", never "01"
-    QCOMPARE(trio->year().List(99), u"2079"_qs);
+    QCOMPARE(trio->year().List(99), u"2079"_s);
 }
 
 void TestDateLists::february_data()
@@ -172,11 +177,11 @@ void TestDateLists::february()
     FillDateLists(trio->lists);
     // Year first, then month, and the other way round: the same length either way.
     trio->pick(YearList, year);
-    trio->pick(MonthList, u"2"_qs);
+    trio->pick(MonthList, u"2"_s);
     QCOMPARE(trio->dayEntries(), Numbers(1, days));
-    trio->pick(MonthList, u"1"_qs);
-    trio->pick(YearList, u"1981"_qs);
-    trio->pick(MonthList, u"2"_qs);
+    trio->pick(MonthList, u"1"_s);
+    trio->pick(YearList, u"1981"_s);
+    trio->pick(MonthList, u"2"_s);
     trio->pick(YearList, year);
     QCOMPARE(trio->dayEntries(), Numbers(1, days));
     QCOMPARE(trio->day().ListIndex(), std::int16_t(-1));
@@ -202,7 +207,7 @@ void TestDateLists::monthLengths()
     QFETCH(int, days);
     auto trio = MakeTrio(widgets);
     FillDateLists(trio->lists);
-    trio->pick(YearList, u"2014"_qs);
+    trio->pick(YearList, u"2014"_s);
     trio->pick(MonthList, QString::number(month));
     QCOMPARE(trio->day().ListCount(), std::int16_t(days));
 }
@@ -212,11 +217,11 @@ void TestDateLists::leapDayLostOnYearChange()
     QFETCH(bool, widgets);
     auto trio = MakeTrio(widgets);
     FillDateLists(trio->lists);
-    trio->pick(YearList, u"2000"_qs);
-    trio->pick(MonthList, u"2"_qs);
-    trio->pick(DayList, u"29"_qs);
-    QCOMPARE(trio->day().List(trio->day().ListIndex()), u"29"_qs);
-    trio->pick(YearList, u"2001"_qs);
+    trio->pick(YearList, u"2000"_s);
+    trio->pick(MonthList, u"2"_s);
+    trio->pick(DayList, u"29"_s);
+    QCOMPARE(trio->day().List(trio->day().ListIndex()), u"29"_s);
+    trio->pick(YearList, u"2001"_s);
     QCOMPARE(trio->day().ListCount(), std::int16_t(28));
     QCOMPARE(trio->day().ListIndex(), std::int16_t(-1));
 }
@@ -226,8 +231,8 @@ void TestDateLists::sameLengthStillRefills()
     QFETCH(bool, widgets);
     auto trio = MakeTrio(widgets);
     FillDateLists(trio->lists);
-    trio->pick(DayList, u"5"_qs);
-    trio->pick(MonthList, u"3"_qs); // 31 days like January
+    trio->pick(DayList, u"5"_s);
+    trio->pick(MonthList, u"3"_s); // 31 days like January
     QCOMPARE(trio->day().ListCount(), std::int16_t(31));
     QCOMPARE(trio->day().ListIndex(), std::int16_t(-1));
 }
@@ -237,13 +242,13 @@ void TestDateLists::dayPickChangesNothing()
     QFETCH(bool, widgets);
     auto trio = MakeTrio(widgets);
     FillDateLists(trio->lists);
-    trio->pick(MonthList, u"4"_qs);
-    trio->pick(DayList, u"30"_qs);
-    trio->pick(DayList, u"10"_qs);
+    trio->pick(MonthList, u"4"_s);
+    trio->pick(DayList, u"30"_s);
+    trio->pick(DayList, u"10"_s);
     QCOMPARE(trio->dayEntries(), Numbers(1, 30));
-    QCOMPARE(trio->day().List(trio->day().ListIndex()), u"10"_qs);
-    QCOMPARE(trio->month().List(trio->month().ListIndex()), u"4"_qs);
-    QCOMPARE(trio->year().List(trio->year().ListIndex()), u"1980"_qs);
+    QCOMPARE(trio->day().List(trio->day().ListIndex()), u"10"_s);
+    QCOMPARE(trio->month().List(trio->month().ListIndex()), u"4"_s);
+    QCOMPARE(trio->year().List(trio->year().ListIndex()), u"1980"_s);
 }
 
 void TestDateLists::refillIsNested()

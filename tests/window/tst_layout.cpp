@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windowkit.h"
 #include "window/designed_texts.h"
 
@@ -8,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -190,7 +195,7 @@ void TestLayout::fonts()
             continue;
         const QFontInfo info(widget->font());
         QVERIFY2(info.family() == u"Liberation Serif" || info.family() == u"Times New Roman",
-                 qPrintable(widget->objectName() + u": "_qs + info.family()));
+                 qPrintable(widget->objectName() + u": "_s + info.family()));
         QCOMPARE(info.pixelSize(), 16);
         QVERIFY(!info.bold() && !info.italic());
     }
@@ -202,11 +207,11 @@ void TestLayout::designedTexts()
     QVERIFY(ReadingText.endsWith(u"\r\n"));
     QCOMPARE(QuotationText.count(u" \r\n"), 3);
     QString shown = ReadingText.toString();
-    shown.replace(u"\r\n"_qs, u"\n"_qs);
+    shown.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(started_.description(), shown);
     QVERIFY(started_.description().startsWith(u"Луната е единствения естествен спътник на Земята."));
     QString quotation = QuotationText.toString();
-    quotation.replace(u"\r\n"_qs, u"\n"_qs);
+    quotation.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(started_.control<QPlainTextEdit>("Text1(1)")->toPlainText(), quotation);
 }
 
@@ -236,7 +241,7 @@ void TestLayout::lockedAgainstKeys()
     QFETCH(QString, box);
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QApplication::clipboard()->setText(u"ЗЛО"_qs);
+    QApplication::clipboard()->setText(u"ЗЛО"_s);
     QWidget* widget = started_.control(qPrintable(box));
     widget->setFocus();
     const QString before = box == u"Text2" ? started_.text2() : started_.description();
@@ -260,11 +265,11 @@ void TestLayout::lockedAgainstMouseAndDrops()
     const auto now = [&] { return box == u"Text2" ? started_.text2() : started_.description(); };
     const QString before = now();
     if (QApplication::clipboard()->supportsSelection())
-        QApplication::clipboard()->setText(u"ЗЛО"_qs, QClipboard::Selection);
+        QApplication::clipboard()->setText(u"ЗЛО"_s, QClipboard::Selection);
     QTest::mouseClick(target, Qt::MiddleButton, {}, QPoint(10, 10));
     QCOMPARE(now(), before);
     QMimeData data;
-    data.setText(u"ЗЛО"_qs);
+    data.setText(u"ЗЛО"_s);
     const QPointF at(10, 10);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
@@ -291,14 +296,14 @@ void TestLayout::lockedAgainstAssistiveEdits()
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     if (QAccessibleEditableTextInterface* editable = accessible->editableTextInterface()) {
-        editable->insertText(0, u"ЗЛО"_qs);
+        editable->insertText(0, u"ЗЛО"_s);
         QCOMPARE(now(), before);
         editable->deleteText(0, 3);
         QCOMPARE(now(), before);
-        editable->replaceText(0, 3, u"ЗЛО"_qs);
+        editable->replaceText(0, 3, u"ЗЛО"_s);
         QCOMPARE(now(), before);
     }
-    accessible->setText(QAccessible::Value, u"ЗЛО"_qs);
+    accessible->setText(QAccessible::Value, u"ЗЛО"_s);
     QCOMPARE(now(), before);
 }
 
@@ -318,7 +323,7 @@ void TestLayout::readingStillWorks()
     date->setFocus();
     QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(date, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), u"09-09-2014"_qs);
+    QCOMPARE(QApplication::clipboard()->text(), u"09-09-2014"_s);
 }
 
 void TestLayout::contextMenuOffersNoEdits_data()
@@ -346,8 +351,8 @@ void TestLayout::contextMenuOffersNoEdits()
 
 void TestLayout::hiddenControlsStayHidden()
 {
-    started_.pick(1, u"4"_qs);
-    started_.pick(0, u"30"_qs);
+    started_.pick(1, u"4"_s);
+    started_.pick(0, u"30"_s);
     started_.pressCalculate();
     for (const char* name : {"Picture1(1)", "Picture1(2)", "Picture1(3)", "Picture1(4)", "Picture1(5)",
                              "Picture1(6)", "Picture1(7)", "Picture1(8)", "Text1(1)"})

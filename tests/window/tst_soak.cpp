@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windowkit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -11,7 +16,7 @@ namespace {
 // Resident memory of this process, KiB.
 long ResidentKiB()
 {
-    QFile status(u"/proc/self/status"_qs);
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n'))

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windowkit.h"
 #include "phase/phase.h"
 #include "phase/phase_table.h"
@@ -6,6 +9,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimeZone>
+
+using namespace Qt::StringLiterals;
 
 using namespace menivor;
 
@@ -84,13 +89,13 @@ void TestStartup::opensOnToday()
     QCOMPARE(started.selected(2), year);
     QCOMPARE(int(started.list(0)->ListCount()), dayCount);
     QString designed = ReadingText.toString();
-    QCOMPARE(started.description(), designed.replace(u"\r\n"_qs, u"\n"_qs));
+    QCOMPARE(started.description(), designed.replace(u"\r\n"_s, u"\n"_s));
     QVERIFY(!started.window->findChild<QMessageBox*>());
     // Picking a day works from the start.
     started.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(started.window.get()));
-    started.pick(0, u"2"_qs);
-    QCOMPARE(started.selected(0), u"2"_qs);
+    started.pick(0, u"2"_s);
+    QCOMPARE(started.selected(0), u"2"_s);
 }
 
 void TestStartup::leapDayRefillsInOrder()
@@ -107,16 +112,16 @@ void TestStartup::failingClockIsReportedAndTheWindowStaysUsable()
     Started started = Start(std::make_unique<FailingClock>());
     QMessageBox* box = nullptr;
     QTRY_VERIFY((box = started.window->findChild<QMessageBox*>()) && box->isVisible());
-    QCOMPARE(box->text(), u"Грешка при изпълнение"_qs);
+    QCOMPARE(box->text(), u"Грешка при изпълнение"_s);
     QVERIFY2(box->informativeText().contains(u"часовникът не отговаря"), qPrintable(box->informativeText()));
     QCOMPARE(started.text2(), QString());
     box->accept();
     // The lists were filled before the clock failed: a date can still be picked and calculated.
-    started.pick(1, u"9"_qs);
-    started.pick(2, u"2014"_qs);
-    started.pick(0, u"9"_qs);
+    started.pick(1, u"9"_s);
+    started.pick(2, u"2014"_s);
+    started.pick(0, u"9"_s);
     started.pressCalculate();
-    QCOMPARE(started.text2(), u"9-9-2014"_qs);
+    QCOMPARE(started.text2(), u"9-9-2014"_s);
     QCOMPARE(int(started.window->phaseIndex()), 4);
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the window's pictures: the eight Moon phases, the cycle diagram and the icon.
 // Deterministic: the same bytes on every run. Usage: menivor_artgen <output folder>
 
@@ -13,6 +16,8 @@
 
 #include <cmath>
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -246,7 +251,7 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
     for (int scale : {1, 2}) {
-        const QString suffix = scale == 1 ? u".jpg"_qs : u"@2x.jpg"_qs;
+        const QString suffix = scale == 1 ? u".jpg"_s : u"@2x.jpg"_s;
         for (int phase = 0; phase < 8; ++phase)
             ok &= Save(out.filePath(QString("phase%1").arg(phase) + suffix), PhasePicture(phase, scale), "jpeg");
         ok &= Save(out.filePath("cycle" + suffix), CycleDiagram(scale), "jpeg");

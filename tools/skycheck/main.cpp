@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints how often the program's mean-cycle phase differs from the true Moon, 1980-2079.
 
 #include "tools/skycheck/comparison.h"
