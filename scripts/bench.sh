@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every benchmark, printing figures (none of them fails on a slow machine):
 # the phase model's ns per call, start-up to the first frame and peak memory beside a bare Qt
 # window (wall clock over many runs, and instruction counts, which do not depend on the load),
 # and Calculate's press-to-repaint latency. Start-up and latency run on a private Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-dir=$(bash "$root/scripts/build.sh" release | tail -n 1)
+bash "$root/scripts/build.sh" dev
+dir=$root/build/dev
 runs=${1:-20}
 unset QT_QPA_PLATFORM
 

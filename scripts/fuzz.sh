@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (AddressSanitizer and UBSan on) and runs each for the
 # given number of seconds (60 by default), starting from the seed corpus in tests/fuzz/corpus.
 # New inputs go to build/fuzz/corpus, never into the repository. Fails on any finding.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" fuzz
 dir="$root/build/fuzz"
-CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMENIVOR_FUZZ=ON >/dev/null
-cmake --build "$dir" -j2 >&2
 for target in fuzz_datevalue fuzz_conversions; do
     corpus="$dir/corpus/${target#fuzz_}"
     mkdir -p "$corpus"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the GUI test executables offscreen under Valgrind memcheck: any invalid read or write, use
 # of uninitialised memory, or memory definitely lost fails the run. Builds first if needed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-dir=$(bash "$root/scripts/build.sh" release | tail -n 1)
+bash "$root/scripts/build.sh" dev
+dir=$root/build/dev
 export QT_QPA_PLATFORM=offscreen
 status=0
 for test in platform/tst_listbox window/tst_datelists window/tst_layout window/tst_startup \

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds the program (only the program), and starts it.
 set -euo pipefail
-dir=$(bash "$(dirname "${BASH_SOURCE[0]}")/build.sh" release | tail -n 1)
-exec "$dir/app/menivor"
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bash "$root/scripts/build.sh" release
+exec "$root/build/release/app/menivor"

@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite headless.
-# An optional argument picks the build flavour: release (default) or asan.
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds with warnings as errors, and runs the whole test suite
+# headless. An optional argument picks the build: dev (default) or asan.
 set -euo pipefail
-dir=$(bash "$(dirname "${BASH_SOURCE[0]}")/build.sh" "${1:-release}" | tail -n 1)
-cd "$dir"
-ctest --output-on-failure -j2
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+preset=${1:-dev}
+case "$preset" in
+    dev | asan) ;;
+    *) echo "test: unknown build '$preset' (dev or asan)" >&2; exit 2 ;;
+esac
+bash "$root/scripts/build.sh" "$preset"
+cd "$root"
+ctest --preset "$preset"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private Xvfb server: with-xvfb.sh [-s WIDTHxHEIGHT] command...
 # The server picks an unused display itself (-displayfd), so that runs side by side never
 # collide on a display number as xvfb-run -a can. -noreset: an X server otherwise resets when

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the project the ways its users and packagers do, each with warnings made errors so that
+# any warning fails the check (their own builds never turn warnings into errors):
+#   release   cmake -DCMAKE_BUILD_TYPE=Release, tests included (-O3)
+#   packager  Debian's flags from dpkg-buildflags, -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF;
+#             it must build nothing but the program and what is installed with it
+#   default   cmake with no options at all
+# usage: check-builds.sh [release|packager|default]...   (all three by default)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bash "$root/scripts/setup.sh"
+kinds=("$@")
+((${#kinds[@]})) || kinds=(release packager default)
+for kind in "${kinds[@]}"; do
+    dir="$root/build/check-$kind"
+    rm -rf "$dir"
+    echo "== $kind build in $dir"
+    case "$kind" in
+        release) cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMENIVOR_WERROR=ON >/dev/null ;;
+        default) cmake -S "$root" -B "$dir" -G Ninja -DMENIVOR_WERROR=ON >/dev/null ;;
+        packager)
+            env CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS)" CPPFLAGS="$(dpkg-buildflags --get CPPFLAGS)" \
+                LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+                cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+                      -DMENIVOR_WERROR=ON >/dev/null ;;
+        *) echo "check-builds: unknown build '$kind'" >&2; exit 2 ;;
+    esac
+    cmake --build "$dir"
+    if [[ $kind == packager ]]; then
+        # Only the program and what is installed with it: no test, benchmark or tool.
+        built=$(cd "$dir" && find . -type f -executable -not -path '*/CMakeFiles/*' | sort)
+        if [[ $built != "./app/menivor" ]]; then
+            echo "FAIL: the packager's build made more than the program:"; echo "$built"; exit 1
+        fi
+    fi
+    echo "PASS: $kind build, no warning"
+done

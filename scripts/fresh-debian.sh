@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Keeps the README's promise to a newcomer: on a fresh minimal Debian 12 and Debian 13
+# (debootstrap --variant=minbase), with nothing but git installed by hand, a clone of this
+# repository passes the README's test command run as a fresh root login would (empty
+# environment, POSIX locale), builds the Release and the packager's builds without a warning,
+# and the README's run command opens the window on an X server.
+# Each release runs in a mount and PID namespace of its own, so that every mount and every
+# process it started is gone when it ends, also when it fails; then its root is removed.
+# usage: fresh-debian.sh [release...]   (bookworm and trixie by default)
+set -euo pipefail
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+mirror=http://deb.debian.org/debian
+releases=("$@")
+((${#releases[@]})) || releases=(bookworm trixie)
+bash "$repo/scripts/setup.sh" >/dev/null # debootstrap itself
+
+base=$(mktemp -d /var/tmp/menivor-fresh.XXXXXX)
+trap 'rm -rf --one-file-system "$base"' EXIT
+
+# Runs inside the namespaces: mounts what a running system has, then the steps as root.
+inside() { # inside <release> <root>
+    local release=$1 target=$2
+    mount -t proc proc "$target/proc"
+    mount -t sysfs sysfs "$target/sys"
+    mount --bind /dev "$target/dev"
+    mount -t devpts -o newinstance,ptmxmode=0666 devpts "$target/dev/pts"
+    mount -t tmpfs tmpfs "$target/dev/shm"
+    mkdir -p "$target/mnt/origin"
+    mount --bind -o ro "$repo" "$target/mnt/origin"
+    cp /etc/resolv.conf "$target/etc/resolv.conf"
+
+    # What a fresh root login has: no inherited variables, the POSIX locale, root's home.
+    login() { chroot "$target" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash \
+                  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+                  /bin/bash -l -c "$1"; }
+    step() { echo "== $release: $1"; }
+
+    step "installing git by hand"
+    login 'export DEBIAN_FRONTEND=noninteractive; apt-get update -q && apt-get install -y -q --no-install-recommends git'
+    login 'git clone -q --no-hardlinks /mnt/origin /root/menivor'
+    step "the README's test command"
+    login 'cd /root/menivor && bash scripts/test.sh'
+    step "the Release and the packager's builds, no warning"
+    login 'cd /root/menivor && bash scripts/check-builds.sh release packager'
+    step "the README's run command, until its window is on the screen"
+    login 'cd /root/menivor && bash scripts/with-xvfb.sh bash -c "
+        bash scripts/run.sh & run=\$!
+        if timeout 900 xdotool search --sync --onlyvisible --name \"Астрономия - лунен месец, фази\" >/dev/null; then
+            echo PASS: the window is open; kill \$run
+        else
+            echo FAIL: no window; kill \$run; exit 1
+        fi"'
+}
+
+for release in "${releases[@]}"; do
+    started=$SECONDS
+    target="$base/$release"
+    echo "== $release: debootstrap --variant=minbase"
+    debootstrap --variant=minbase "$release" "$target" "$mirror" >"$base/$release-debootstrap.log" 2>&1 || {
+        tail -n 30 "$base/$release-debootstrap.log"; echo "FAIL: debootstrap $release"; exit 1; }
+    unshare --mount --propagation private --pid --fork --kill-child \
+        bash -c "set -euo pipefail; $(declare -f inside); repo='$repo'; inside '$release' '$target'"
+    echo "PASS: $release, in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+    rm -rf --one-file-system "$target"
+done
