@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a teacher installs: the staged install passes the menu-entry and AppStream validators,
 # and the .deb carries version 1.00, its dependencies and every installed file.
 # usage: install_and_package.sh <build folder>
@@ -21,6 +23,8 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
 stage=$work/stage/usr
 check "the menu entry is valid" desktop-file-validate "$stage/share/applications/$id.desktop"
 check "the AppStream data is valid" appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml"
+check "the AppStream data states the licence" \
+    grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>' "$stage/share/metainfo/$id.metainfo.xml"
 check "the AppStream release is 1.00" grep -q '<release version="1.00"' "$stage/share/metainfo/$id.metainfo.xml"
 check "the menu entry has a Bulgarian name" grep -qx 'Name\[bg\]=Фази на Луната' "$stage/share/applications/$id.desktop"
 check "the menu entry is in Education, Science, Astronomy" \
@@ -38,9 +42,21 @@ check "the package depends on Qt Widgets and the font" \
 check "the package is in section education" grep -qx ' Section: education' "$work/info"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/files"
 for file in ./usr/bin/menivor ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-            ./usr/share/icons/hicolor/32x32/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png; do
+            ./usr/share/icons/hicolor/32x32/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png \
+            ./usr/share/doc/menivor/copyright ./usr/share/doc/menivor/changelog.gz \
+            ./usr/share/man/man1/menivor.1.gz; do
     check "the package holds $file" grep -qx "$file" "$work/files"
 done
+
+copyright=$stage/share/doc/menivor/copyright
+check "the copyright file is machine-readable" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
+for licence in GPL-3.0-or-later CC-BY-SA-4.0 CC0-1.0; do
+    check "the copyright file states $licence" grep -qx "License: $licence" "$copyright"
+done
+check "the copyright file holds the CC-BY-SA-4.0 text, which Debian does not ship" \
+    grep -q '^ Section 1 – Definitions.$' "$copyright"
+check "lintian finds no error and no warning in the package" lintian --fail-on error,warning "$deb"
 
 echo "$passes passed, $failures failed"
 exit $((failures > 0))

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Menivor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # usage: artgen_reproduces_assets.sh <menivor_artgen> <assets folder>
 set -euo pipefail
 artgen=$1 assets=$2
