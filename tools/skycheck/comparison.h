@@ -5,6 +5,9 @@
 
 // How the program's mean lunar cycle compares with the true Moon, day by day.
 
+#include <functional>
+#include <vector>
+
 namespace skycheck {
 
 // Agreement over a set of days: those on which the two eighths differ, how many in a row at the
@@ -17,6 +20,12 @@ struct Agreement {
     double differingShare() const { return days ? double(differing) / days : 0; }
 };
 
+// One reading of the sky against the program: every day, and the days on which either side says
+// new moon, or full moon.
+struct DayByDay {
+    Agreement allDays, newMoonDays, fullMoonDays;
+};
+
 // How far the mean cycle's phase points lie from the true instants, in hours (true minus mean).
 struct Offsets {
     int count = 0;
@@ -24,17 +33,39 @@ struct Offsets {
     double mean = 0;    // the average, signed: a systematic lag or lead
 };
 
-struct Comparison {
-    Agreement allPhases;
-    Agreement newMoon;  // days on which either side says new moon
-    Agreement fullMoon; // days on which either side says full moon
+struct PhaseOffsets {
     Offsets newMoons, fullMoons, quarters;
 };
 
-// The true eighth of the cycle at 00:00 UT of each day: the cycle position runs linearly from
-// one true principal phase to the next (a quarter of the cycle each), and is rounded to the
-// nearest eighth as the program does. Compared with the program's index on every day from
-// firstYear-01-01 to lastYear-12-31.
-Comparison CompareWithMeanCycle(int firstYear, int lastYear);
+// The true Moon's eighth of the cycle at an instant (Julian Day, Universal Time), 0 to 7.
+using TrueEighth = std::function<int(double jdUt)>;
+
+// The instant at which a calendar date is read: the Julian Day (UT) of a time of that day.
+using ReadingOf = std::function<double(int year, int month, int day)>;
+
+// The true principal phases from a little before firstYear to a little after lastYear, in order.
+class TruePhases {
+public:
+    TruePhases(int firstYear, int lastYear);
+
+    // Each interval between two true principal phases split evenly in time: the cycle position
+    // runs linearly over a quarter of the cycle and is rounded to the nearest eighth.
+    int EighthByTimeSplit(double jdUt) const;
+
+    // How far the mean cycle's phase points are from these instants.
+    PhaseOffsets OffsetsFromMeanCycle() const;
+
+private:
+    struct Instant {
+        double jd;   // Universal Time
+        int quarter; // 0 new, 1 first quarter, 2 full, 3 last quarter
+    };
+    std::vector<Instant> instants_;
+    double firstJd_, lastJd_; // the first and the last day's 00:00 UT
+};
+
+// The true eighth at each day's reading instant against the program's index of that date, on
+// every day from firstYear-01-01 to lastYear-12-31.
+DayByDay CompareDays(int firstYear, int lastYear, const TrueEighth& truth, const ReadingOf& reading);
 
 } // namespace skycheck
