@@ -6,7 +6,7 @@
 // What the benchmarks share: a fixed day for the program's window, and the bare windows that
 // its start-up is compared with.
 
-#include "platform/clock.h"
+#include "platform/controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,7 +18,11 @@
 // 9 September 2014, a full moon: the same start for every run.
 class BenchClock final : public menivor::Clock {
 public:
-    QDate Today() const override { return QDate(2014, 9, 9); }
+    std::chrono::year_month_day Today() const override
+    {
+        using namespace std::chrono;
+        return 2014y / September / 9;
+    }
 };
 
 // A bare Qt Widgets window of the program's size and place: the least a Qt program must do to

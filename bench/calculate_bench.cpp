@@ -6,8 +6,8 @@
 // on changing dates. Prints median, 99th percentile and maximum.
 
 #include "benchkit.h"
-#include "platform/listbox.h"
-#include "window/menivor.h"
+#include "platform/qt/listbox.h"
+#include "platform/qt/menivorwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,11 +37,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     BenchClock clock;
-    menivor::Menivor window(clock);
+    menivor::qt::MenivorWindow window(clock);
     window.show();
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* display = window.findChild<QWidget*>(QStringLiteral("Picture1(9)"));
-    menivor::ListBox* day = window.findChild<menivor::ListBox*>(QStringLiteral("List1(0)"));
+    menivor::qt::ListBox* day = window.findChild<menivor::qt::ListBox*>(QStringLiteral("List1(0)"));
     PaintWatch watch;
     display->installEventFilter(&watch);
     QElapsedTimer settle;

@@ -6,7 +6,7 @@
 // not change with the machine's load. usage: first_frame menivor|bare|text
 
 #include "benchkit.h"
-#include "window/menivor.h"
+#include "platform/qt/menivorwindow.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     BenchClock clock;
     std::unique_ptr<QWidget> window;
     if (std::strcmp(which, "menivor") == 0)
-        window = std::make_unique<menivor::Menivor>(clock);
+        window = std::make_unique<menivor::qt::MenivorWindow>(clock);
     else
         window = MakeBareWindow(std::strcmp(which, "text") == 0);
     QuitAfterPaint quitter;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Menivor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/listcontrol.h"
+#include "platform/controls.h"
 
 #include "phase/runtime_error.h"
 

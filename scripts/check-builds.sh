@@ -7,16 +7,30 @@
 #   packager  Debian's flags from dpkg-buildflags, -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF;
 #             it must build nothing but the program and what is installed with it
 #   default   cmake with no options at all
-# usage: check-builds.sh [release|packager|default]...   (all three by default)
+#   core      the toolkit-neutral core (phase/, window/, platform/ but its toolkit folders) and
+#             its tests with plain g++, no CMake and no Qt or Windows header on the include path
+# usage: check-builds.sh [release|packager|default|core]...   (all four by default)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/setup.sh"
 kinds=("$@")
-((${#kinds[@]})) || kinds=(release packager default)
+((${#kinds[@]})) || kinds=(release packager default core)
 for kind in "${kinds[@]}"; do
     dir="$root/build/check-$kind"
     rm -rf "$dir"
     echo "== $kind build in $dir"
+    if [[ $kind == core ]]; then
+        cd "$root"
+        if grep -rlE '#include <(Q|windows\.h|win)' phase window platform/*.h platform/*.cpp tests/core; then
+            echo "FAIL: the files above include a toolkit header"; exit 1
+        fi
+        mkdir -p "$dir"
+        g++ -std=c++20 -O2 -ffp-contract=off -Wall -Wextra -Wpedantic -Werror -I. -isystem /usr/include/doctest \
+            phase/*.cpp platform/*.cpp window/*.cpp tests/core/*.cpp -o "$dir/core_tests"
+        "$dir/core_tests"
+        echo "PASS: core build with plain g++, no toolkit"
+        continue
+    fi
     case "$kind" in
         release) cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMENIVOR_WERROR=ON >/dev/null ;;
         default) cmake -S "$root" -B "$dir" -G Ninja -DMENIVOR_WERROR=ON >/dev/null ;;

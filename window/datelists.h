@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/listcontrol.h"
+#include "platform/controls.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Menivor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/boxes.h"
+#include "platform/qt/boxes.h"
 
+#include "platform/qt/text.h"
+
+#include <QImageReader>
 #include <QPainter>
 
-namespace menivor {
+using namespace Qt::StringLiterals;
+
+namespace menivor::qt {
+
+QtPicture::QtPicture(const QString& name, qreal devicePixelRatio)
+    : resource_(u":/assets/"_s + name + (devicePixelRatio > 1 ? u"@2x.jpg"_s : u".jpg"_s))
+    , ratio_(devicePixelRatio > 1 ? 2 : 1)
+{
+    QImageReader header(resource_);
+    size_ = header.size() / ratio_; // reads the header only
+}
+
+const QPixmap& QtPicture::Pixmap() const
+{
+    if (pixmap_.isNull()) {
+        pixmap_ = QPixmap(resource_);
+        pixmap_.setDevicePixelRatio(ratio_);
+    }
+    return pixmap_;
+}
 
 PictureBox::PictureBox(QWidget* parent)
     : QLabel(parent)
@@ -22,11 +44,37 @@ PictureBox::PictureBox(QWidget* parent)
     setPalette(shades);
 }
 
-void PictureBox::SetPicture(const QPixmap& picture)
+void PictureBox::SetPicture(PictureRef picture)
 {
-    setPixmap(picture);
-    const QSize size = picture.deviceIndependentSize().toSize();
+    picture_ = std::dynamic_pointer_cast<const QtPicture>(picture);
+    const QSize size = picture_ ? picture_->Size() : QSize();
     resize(size.width() + 2 * FrameWidth, size.height() + 2 * FrameWidth);
+    if (isVisible())
+        ShowPicture();
+}
+
+std::u16string PictureBox::AccessibleName() const
+{
+    return ToU16(accessibleName());
+}
+
+void PictureBox::SetAccessibleName(std::u16string_view name)
+{
+    setAccessibleName(ToQString(name));
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    ShowPicture(); // a hidden box never decodes its picture
+    QLabel::showEvent(event);
+}
+
+void PictureBox::ShowPicture()
+{
+    if (picture_)
+        setPixmap(picture_->Pixmap());
+    else
+        clear();
 }
 
 TextBox::TextBox(QWidget* parent)
@@ -46,12 +94,17 @@ TextBox::TextBox(QWidget* parent)
     });
 }
 
-void TextBox::SetText(const QString& text)
+std::u16string TextBox::Text() const
+{
+    return ToU16(toPlainText());
+}
+
+void TextBox::SetText(std::u16string_view text)
 {
     const QSignalBlocker quiet(this);
     // Through the document: the widget's own setPlainText would also lay the text out at once to
     // scroll to a cursor that this box never shows.
-    document()->setPlainText(text);
+    document()->setPlainText(ToQString(text));
     text_ = toPlainText(); // line breaks as the box keeps them
 }
 
@@ -67,10 +120,15 @@ LineBox::LineBox(QWidget* parent)
     });
 }
 
-void LineBox::SetText(const QString& text)
+std::u16string LineBox::Text() const
 {
-    text_ = text;
-    setText(text);
+    return ToU16(text());
+}
+
+void LineBox::SetText(std::u16string_view text)
+{
+    text_ = ToQString(text);
+    setText(text_);
 }
 
 ColourButton::ColourButton(const QString& text, QColor face, QWidget* parent)
@@ -91,4 +149,4 @@ void ColourButton::paintEvent(QPaintEvent*)
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
-} // namespace menivor
+} // namespace menivor::qt

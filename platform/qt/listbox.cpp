@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Menivor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/listbox.h"
+#include "platform/qt/listbox.h"
 
 #include "phase/runtime_error.h"
+#include "platform/qt/text.h"
 
 #include <QFocusEvent>
 #include <QScopedValueRollback>
 
-namespace menivor {
+namespace menivor::qt {
 
 ListBox::ListBox(QWidget* parent)
     : QListWidget(parent)
@@ -28,10 +29,10 @@ void ListBox::Clear()
     reportedIndex_ = -1;
 }
 
-void ListBox::AddItem(const QString& text)
+void ListBox::AddItem(std::u16string_view text)
 {
     const QScopedValueRollback quiet(changingFromCode_, true);
-    addItem(text);
+    addItem(ToQString(text));
 }
 
 std::int16_t ListBox::ListCount() const
@@ -57,13 +58,13 @@ void ListBox::SetListIndex(std::int16_t index)
     Click();
 }
 
-QString ListBox::List(std::int16_t index) const
+std::u16string ListBox::List(std::int16_t index) const
 {
     if (index == -1)
         return {};
     if (index < 0 || index >= count())
         ThrowBadListIndex(index, ListCount());
-    return item(index)->text();
+    return ToU16(item(index)->text());
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
@@ -103,4 +104,4 @@ void ListBox::Click()
         click_();
 }
 
-} // namespace menivor
+} // namespace menivor::qt

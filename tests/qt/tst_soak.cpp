@@ -10,6 +10,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace menivor;
+using namespace menivor::qt;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "windowkit.h"
 
 using namespace menivor;
+using namespace menivor::qt;
 
 // Run with QT_SCALE_FACTOR=2: the layout keeps its size in device-independent pixels and the
 // pictures come from their versions drawn at twice the size.
@@ -33,11 +34,11 @@ void TestHiDpi::picturesAreSharp()
 {
     Started started = StartOn(QDate(2014, 9, 2));
     for (int slot = 0; slot <= 9; ++slot) {
-        const QPixmap picture = started.picture(slot)->Picture();
+        const QPixmap picture = started.pixmapOf(slot);
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.size(), (picture.deviceIndependentSize() * 2).toSize());
     }
-    QCOMPARE(started.picture(9)->Picture().size(), QSize(92, 110));
+    QCOMPARE(started.picture(9)->Pixmap().size(), QSize(92, 110));
     QCOMPARE(started.picture(9)->geometry(), QRect(344, 216, 50, 59));
 }
 

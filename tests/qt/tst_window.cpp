@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "windowkit.h"
+#include "phase/phase_table.h"
 #include "window/designed_texts.h"
 
 #include <QAccessible>
@@ -9,15 +10,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
 using namespace menivor;
+using namespace menivor::qt;
 
 // The window as it is built: every control's place, look, text and lock.
-class TestLayout : public QObject {
+class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -44,19 +47,29 @@ private slots:
     void contextMenuOffersNoEdits_data();
     void contextMenuOffersNoEdits();
     void hiddenControlsStayHidden();
+    void mousePickAndPress_data();
+    void mousePickAndPress();
+    void keyboardPresses_data();
+    void keyboardPresses();
+    void onlyTheShownPictureIsDecoded();
+    void errorIsShownInAMessageBox();
 
 private:
     Started started_;
 };
 
-void TestLayout::initTestCase()
+void TestWindow::initTestCase()
 {
+    // Under the locale matrix: the toolkit's locale follows LC_ALL, right-to-left ones included.
+    const QByteArray lcAll = qgetenv("LC_ALL");
+    if (lcAll.contains('_'))
+        QCOMPARE(QLocale::system().name(), QString::fromLatin1(lcAll.left(lcAll.indexOf('.'))));
     started_ = StartOn(QDate(2014, 9, 9));
     started_.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(started_.window.get()));
 }
 
-void TestLayout::controls_data()
+void TestWindow::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry"); // pixels
@@ -83,7 +96,7 @@ void TestLayout::controls_data()
     row("Text1(1)", 40, 312, 449, 121, false);
 }
 
-void TestLayout::controls()
+void TestWindow::controls()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
@@ -94,9 +107,9 @@ void TestLayout::controls()
     QCOMPARE(widget->isVisible(), shown);
 }
 
-void TestLayout::fixedSize()
+void TestWindow::fixedSize()
 {
-    Menivor* window = started_.window.get();
+    MenivorWindow* window = started_.window.get();
     QCOMPARE(window->size(), QSize(464, 424));
     QCOMPARE(window->minimumSize(), QSize(464, 424));
     QCOMPARE(window->maximumSize(), QSize(464, 424));
@@ -110,7 +123,7 @@ void TestLayout::fixedSize()
     QCOMPARE(window->size(), QSize(464, 424));
 }
 
-void TestLayout::tabOrder()
+void TestWindow::tabOrder()
 {
     const QStringList expected = {"Text1(0)", "Text2", "Command1", "List1(0)", "List1(1)", "List1(2)",
                                   "Text1(0)"};
@@ -123,7 +136,7 @@ void TestLayout::tabOrder()
     QCOMPARE(visited, expected);
 }
 
-void TestLayout::focusStartsInTheDescription()
+void TestWindow::focusStartsInTheDescription()
 {
     Started fresh = StartOn(QDate(2014, 9, 9));
     fresh.window->activateWindow();
@@ -131,7 +144,7 @@ void TestLayout::focusStartsInTheDescription()
     QCOMPARE(QApplication::focusWidget(), fresh.control("Text1(0)"));
 }
 
-void TestLayout::colours_data()
+void TestWindow::colours_data()
 {
     QTest::addColumn<QPoint>("where");
     QTest::addColumn<QColor>("colour");
@@ -143,7 +156,7 @@ void TestLayout::colours_data()
     QTest::newRow("button face, lower right") << QPoint(452, 204) << QColor(0, 255, 0);
 }
 
-void TestLayout::colours()
+void TestWindow::colours()
 {
     QFETCH(QPoint, where);
     QFETCH(QColor, colour);
@@ -152,7 +165,7 @@ void TestLayout::colours()
     QCOMPARE(image.pixelColor(where), colour);
 }
 
-void TestLayout::buttonShowsFocusAndPress()
+void TestWindow::buttonShowsFocusAndPress()
 {
     auto* button = started_.control<QPushButton>("Command1");
     started_.window->activateWindow();
@@ -172,7 +185,7 @@ void TestLayout::buttonShowsFocusAndPress()
     QVERIFY(started_.window->grab().toImage().pixelColor(face).green() > 230);
 }
 
-void TestLayout::sunkenPictureFrames()
+void TestWindow::sunkenPictureFrames()
 {
     // Two frame pixels on every side of the display, then the picture's black sky.
     const QImage image = started_.window->grab().toImage();
@@ -188,7 +201,7 @@ void TestLayout::sunkenPictureFrames()
     QVERIFY(image.pixelColor(display.left() + 2, display.top() + 2).value() < 40);
 }
 
-void TestLayout::fonts()
+void TestWindow::fonts()
 {
     for (QWidget* widget : started_.window->findChildren<QWidget*>()) {
         if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"))
@@ -201,21 +214,18 @@ void TestLayout::fonts()
     }
 }
 
-void TestLayout::designedTexts()
+void TestWindow::designedTexts()
 {
-    QCOMPARE(ReadingText.count(u"\r\n"), 7);
-    QVERIFY(ReadingText.endsWith(u"\r\n"));
-    QCOMPARE(QuotationText.count(u" \r\n"), 3);
-    QString shown = ReadingText.toString();
+    QString shown = ToQString(ReadingText);
     shown.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(started_.description(), shown);
     QVERIFY(started_.description().startsWith(u"Луната е единствения естествен спътник на Земята."));
-    QString quotation = QuotationText.toString();
+    QString quotation = ToQString(QuotationText);
     quotation.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(started_.control<QPlainTextEdit>("Text1(1)")->toPlainText(), quotation);
 }
 
-void TestLayout::lockedAgainstKeys_data()
+void TestWindow::lockedAgainstKeys_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("key");
@@ -236,7 +246,7 @@ void TestLayout::lockedAgainstKeys_data()
     }
 }
 
-void TestLayout::lockedAgainstKeys()
+void TestWindow::lockedAgainstKeys()
 {
     QFETCH(QString, box);
     QFETCH(int, key);
@@ -250,14 +260,14 @@ void TestLayout::lockedAgainstKeys()
     QCOMPARE(box == u"Text2" ? started_.text2() : started_.description(), before);
 }
 
-void TestLayout::lockedAgainstMouseAndDrops_data()
+void TestWindow::lockedAgainstMouseAndDrops_data()
 {
     QTest::addColumn<QString>("box");
     QTest::newRow("Text2") << "Text2";
     QTest::newRow("Text1(0)") << "Text1(0)";
 }
 
-void TestLayout::lockedAgainstMouseAndDrops()
+void TestWindow::lockedAgainstMouseAndDrops()
 {
     QFETCH(QString, box);
     QWidget* widget = started_.control(qPrintable(box));
@@ -281,12 +291,12 @@ void TestLayout::lockedAgainstMouseAndDrops()
     QVERIFY(!widget->acceptDrops());
 }
 
-void TestLayout::lockedAgainstAssistiveEdits_data()
+void TestWindow::lockedAgainstAssistiveEdits_data()
 {
     lockedAgainstMouseAndDrops_data();
 }
 
-void TestLayout::lockedAgainstAssistiveEdits()
+void TestWindow::lockedAgainstAssistiveEdits()
 {
     // Assistive technology edits through the accessible interface, past read-only.
     QFETCH(QString, box);
@@ -307,7 +317,7 @@ void TestLayout::lockedAgainstAssistiveEdits()
     QCOMPARE(now(), before);
 }
 
-void TestLayout::readingStillWorks()
+void TestWindow::readingStillWorks()
 {
     auto* description = started_.control<QPlainTextEdit>("Text1(0)");
     description->setFocus();
@@ -326,12 +336,12 @@ void TestLayout::readingStillWorks()
     QCOMPARE(QApplication::clipboard()->text(), u"09-09-2014"_s);
 }
 
-void TestLayout::contextMenuOffersNoEdits_data()
+void TestWindow::contextMenuOffersNoEdits_data()
 {
     lockedAgainstMouseAndDrops_data();
 }
 
-void TestLayout::contextMenuOffersNoEdits()
+void TestWindow::contextMenuOffersNoEdits()
 {
     QFETCH(QString, box);
     QWidget* widget = started_.control(qPrintable(box));
@@ -349,7 +359,7 @@ void TestLayout::contextMenuOffersNoEdits()
     QVERIFY(canCopy);
 }
 
-void TestLayout::hiddenControlsStayHidden()
+void TestWindow::hiddenControlsStayHidden()
 {
     started_.pick(1, u"4"_s);
     started_.pick(0, u"30"_s);
@@ -359,5 +369,81 @@ void TestLayout::hiddenControlsStayHidden()
         QVERIFY2(!started_.control(name)->isVisible(), name);
 }
 
-QTEST_MAIN(TestLayout)
-#include "tst_layout.moc"
+void TestWindow::mousePickAndPress_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<int>("index");
+    QTest::newRow("first quarter") << "2" << "9" << "2014" << "9-2-2014" << 2;
+    QTest::newRow("full moon: the display widens") << "9" << "9" << "2014" << "9-9-2014" << 4;
+}
+
+void TestWindow::mousePickAndPress()
+{
+    // The real lists report the user's picks to the form, the real button its press; the
+    // display shows the phase box's very pixmap and takes its size, its corner fixed.
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, text2);
+    QFETCH(int, index);
+    Started started = StartOn(QDate(2014, 9, 24));
+    started.pick(1, month);
+    started.pick(2, year);
+    started.pick(0, day);
+    started.pressCalculate();
+    QCOMPARE(started.text2(), text2);
+    QCOMPARE(started.description(), QString::fromUtf8(DescriptionOf(std::int16_t(index)).value()));
+    QVERIFY(started.displayShows(index + 1));
+    QCOMPARE(started.picture(9)->Pixmap().cacheKey(), started.pixmapOf(index + 1).cacheKey());
+    QCOMPARE(started.picture(9)->geometry(), QRect(344, 216, index == 4 ? 56 : 50, 59));
+}
+
+void TestWindow::keyboardPresses_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestWindow::keyboardPresses()
+{
+    QFETCH(int, key);
+    Started started = StartOn(QDate(2014, 9, 9));
+    started.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
+    auto* button = started.control<QPushButton>("Command1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key(key));
+    QCOMPARE(started.text2(), u"9-9-2014"_s);
+    QCOMPARE(started.description(), QString::fromUtf8(DescriptionOf(4).value()));
+}
+
+void TestWindow::onlyTheShownPictureIsDecoded()
+{
+    // Start-up decodes the cycle and today's phase; the other phases wait until they are shown.
+    Started started = StartOn(QDate(2014, 9, 9)); // full moon: Picture1(5)
+    QVERIFY(!started.picture(0)->Pixmap().isNull());
+    QVERIFY(!started.picture(9)->Pixmap().isNull());
+    for (int slot = 1; slot <= 8; ++slot)
+        QVERIFY(started.picture(slot)->Pixmap().isNull());
+}
+
+void TestWindow::errorIsShownInAMessageBox()
+{
+    Started started = Start(std::make_unique<FailingClock>());
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = started.window->findChild<QMessageBox*>()) && box->isVisible());
+    QCOMPARE(box->text(), u"Грешка при изпълнение"_s);
+    QVERIFY2(box->informativeText().contains(u"часовникът не отговаря"), qPrintable(box->informativeText()));
+    box->accept();
+    started.pick(0, u"9"_s);
+    started.pressCalculate();
+    QCOMPARE(started.text2(), u"1-9-1980"_s);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -3,13 +3,13 @@
 
 #pragma once
 
-#include "platform/listcontrol.h"
+#include "platform/controls.h"
 
 #include <QListWidget>
 
 #include <functional>
 
-namespace menivor {
+namespace menivor::qt {
 
 // A single-selection list widget with the ListControl contract.
 //
@@ -28,11 +28,11 @@ public:
     void SetClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
 
     void Clear() override;
-    void AddItem(const QString& text) override;
+    void AddItem(std::u16string_view text) override;
     std::int16_t ListCount() const override;
     std::int16_t ListIndex() const override;
     void SetListIndex(std::int16_t index) override;
-    QString List(std::int16_t index) const override;
+    std::u16string List(std::int16_t index) const override;
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -48,4 +48,4 @@ private:
     std::int16_t reportedIndex_ = -1; // the selection the click handling last ran for
 };
 
-} // namespace menivor
+} // namespace menivor::qt

@@ -10,6 +10,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace menivor;
+using namespace menivor::qt;
 
 namespace {
 
@@ -107,7 +108,7 @@ void TestAccessibility::keyboardOnly()
     QCOMPARE(QApplication::focusWidget(), started_.control("Command1"));
     PressKey(Qt::Key_Space);
     QCOMPARE(started_.text2(), u"1-5-2079"_s);
-    const auto expected = DescriptionOf(started_.window->phaseIndex()).value();
+    const auto expected = DescriptionOf(started_.form().phaseIndex()).value();
     QCOMPARE(started_.description(), QString::fromUtf8(expected.data(), qsizetype(expected.size())));
 }
 

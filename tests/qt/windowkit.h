@@ -3,15 +3,16 @@
 
 #pragma once
 
-// What the window tests share: clocks to start the window on a given day, and ways to reach
-// and use its controls as a user would.
+// What the Qt window's tests share: a clock to start the window on a given day, and ways to
+// reach and use its controls as a user would.
 
 #include "phase/runtime_error.h"
-#include "platform/boxes.h"
-#include "platform/clock.h"
-#include "platform/listbox.h"
-#include "window/menivor.h"
+#include "platform/qt/boxes.h"
+#include "platform/qt/listbox.h"
+#include "platform/qt/menivorwindow.h"
+#include "platform/qt/text.h"
 
+#include <QDate>
 #include <QPushButton>
 #include <QTest>
 
@@ -20,7 +21,11 @@
 class FixedClock final : public menivor::Clock {
 public:
     explicit FixedClock(QDate date) : date_(date) {}
-    QDate Today() const override { return date_; }
+    std::chrono::year_month_day Today() const override
+    {
+        return std::chrono::year_month_day{std::chrono::year{date_.year()}, std::chrono::month{unsigned(date_.month())},
+                                           std::chrono::day{unsigned(date_.day())}};
+    }
 
 private:
     QDate date_;
@@ -28,7 +33,7 @@ private:
 
 class FailingClock final : public menivor::Clock {
 public:
-    QDate Today() const override
+    std::chrono::year_month_day Today() const override
     {
         throw menivor::RuntimeError(menivor::ErrorKind::InvalidPropertyValue, "часовникът не отговаря");
     }
@@ -37,7 +42,7 @@ public:
 // A started window with its clock.
 struct Started {
     std::unique_ptr<menivor::Clock> clock;
-    std::unique_ptr<menivor::Menivor> window;
+    std::unique_ptr<menivor::qt::MenivorWindow> window;
 
     template <class T = QWidget>
     T* control(const char* name) const
@@ -47,26 +52,30 @@ struct Started {
             qFatal("no control %s", name);
         return found;
     }
-    menivor::ListBox* list(int index) const
+    menivor::qt::ListBox* list(int index) const
     {
-        return control<menivor::ListBox>(qPrintable(QStringLiteral("List1(%1)").arg(index)));
+        return control<menivor::qt::ListBox>(qPrintable(QStringLiteral("List1(%1)").arg(index)));
     }
-    menivor::PictureBox* picture(int slot) const
+    menivor::qt::PictureBox* picture(int slot) const
     {
-        return control<menivor::PictureBox>(qPrintable(QStringLiteral("Picture1(%1)").arg(slot)));
+        return control<menivor::qt::PictureBox>(qPrintable(QStringLiteral("Picture1(%1)").arg(slot)));
     }
-    QString selected(int index) const { return list(index)->List(list(index)->ListIndex()); }
+    QString selected(int index) const { return menivor::qt::ToQString(list(index)->List(list(index)->ListIndex())); }
     QString text2() const { return control<QLineEdit>("Text2")->text(); }
     QString description() const { return control<QPlainTextEdit>("Text1(0)")->toPlainText(); }
-    bool displayShows(int slot) const
+    const menivor::Menivor& form() const { return window->Form(); }
+    // The picture a box holds, decoded (a hidden box never decodes it by itself).
+    QPixmap pixmapOf(int slot) const
     {
-        return picture(9)->Picture().cacheKey() == picture(slot)->Picture().cacheKey();
+        return static_cast<const menivor::qt::QtPicture&>(*picture(slot)->GetPicture()).Pixmap();
     }
+    // The display shows the very picture object of the phase's box.
+    bool displayShows(int slot) const { return picture(9)->GetPicture() == picture(slot)->GetPicture(); }
 
     // Clicks the entry that shows text, scrolling it into view first, as a user would.
     void pick(int index, const QString& text) const
     {
-        menivor::ListBox* box = list(index);
+        menivor::qt::ListBox* box = list(index);
         QListWidgetItem* item = box->findItems(text, Qt::MatchExactly).value(0);
         if (!item)
             qFatal("no entry %s", qPrintable(text));
@@ -83,7 +92,7 @@ struct Started {
 inline Started Start(std::unique_ptr<menivor::Clock> clock, bool show = true)
 {
     Started started{std::move(clock), nullptr};
-    started.window = std::make_unique<menivor::Menivor>(*started.clock);
+    started.window = std::make_unique<menivor::qt::MenivorWindow>(*started.clock);
     if (show) {
         started.window->show();
         if (!QTest::qWaitForWindowExposed(started.window.get()))

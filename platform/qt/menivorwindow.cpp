@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/qt/menivorwindow.h"
+
+#include "platform/qt/text.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace menivor::qt {
+
+namespace {
+
+QColor ColourOf(Colour colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QRect PixelsOf(const ControlSpec& spec)
+{
+    return QRect(menivor::PixelsOf(spec.left), menivor::PixelsOf(spec.top), menivor::PixelsOf(spec.width),
+                 menivor::PixelsOf(spec.height));
+}
+
+} // namespace
+
+MenivorWindow::MenivorWindow(const Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    SetUpWindow();
+    CreateControls();
+    SetTabOrder();
+    SetAccessibleTexts();
+    PlaceOnScreen();
+    form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this));
+    form_->Load();
+}
+
+void MenivorWindow::SetUpWindow()
+{
+    setObjectName(ToQString(menivor::Form.name));
+    setWindowTitle(ToQString(menivor::Form.caption));
+    setWindowIcon(QIcon(u":/assets/menivor.png"_s));
+    setFixedSize(ClientWidth, ClientHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ColourOf(menivor::Form.backColour));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // The size is in pixels like the layout (12 points are 16 pixels at 96 dpi), so that text and
+    // boxes scale together. Fontconfig stands in a metric twin where the face is missing.
+    QFont font(ToQString(menivor::Form.fontFace));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(menivor::Form.fontPoints * 96 / 72);
+    font.setWeight(QFont::Weight(menivor::Form.fontWeight));
+    setFont(font);
+}
+
+void MenivorWindow::CreateControls()
+{
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const ControlSpec& spec = Controls[i];
+        QWidget* widget = CreateControl(spec);
+        widget->setObjectName(ToQString(ControlName(spec)));
+        widget->setGeometry(PixelsOf(spec));
+        widget->setVisible(spec.shown);
+        widgets_[i] = widget;
+    }
+    // A picture box takes its picture's size, whatever the table's size says.
+    for (PictureControl* box : controls_.Picture1)
+        box->SetPicture(box->GetPicture());
+}
+
+QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
+{
+    const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(ToQString(spec.text), this);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, ColourOf(menivor::Form.labelColour));
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new ListBox(this);
+        list->SetClickHandler([this, i = spec.index] { form_->ListClicked(i); });
+        controls_.List1.at(index) = list;
+        return list;
+    }
+    case ControlKind::TextBox:
+        if (spec.index < 0) { // the date box: one line
+            auto* box = new LineBox(this);
+            controls_.Text2 = box;
+            return box;
+        } else {
+            auto* box = new TextBox(this);
+            box->SetText(spec.text);
+            controls_.Text1.at(index) = box;
+            return box;
+        }
+    case ControlKind::CommandButton: {
+        auto* button = new ColourButton(ToQString(spec.text), ColourOf(menivor::Form.buttonColour), this);
+        button->setAutoDefault(true); // Enter presses it when it has the focus, like Space
+        connect(button, &QPushButton::clicked, this, [this] { form_->CalculateClicked(); });
+        return button;
+    }
+    case ControlKind::PictureBox: {
+        auto* box = new PictureBox(this);
+        box->SetPicture(PictureNamed(spec.text));
+        controls_.Picture1.at(index) = box;
+        return box;
+    }
+    }
+    return nullptr;
+}
+
+PictureRef MenivorWindow::PictureNamed(std::u16string_view name)
+{
+    // One object for each picture, so that boxes showing the same picture share it.
+    auto found = pictures_.find(name);
+    if (found == pictures_.end())
+        found = pictures_.emplace(name, std::make_shared<QtPicture>(ToQString(name), qApp->devicePixelRatio())).first;
+    return found->second;
+}
+
+void MenivorWindow::SetTabOrder()
+{
+    // Labels and pictures take no focus; the rest are visited in the order of their tab index,
+    // and the window opens with the focus on the first of them.
+    std::vector<std::size_t> order(Controls.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [](auto a, auto b) { return Controls[a].tabIndex < Controls[b].tabIndex; });
+    QWidget* previous = nullptr;
+    for (std::size_t i : order) {
+        QWidget* widget = widgets_[i];
+        if (widget->focusPolicy() == Qt::NoFocus || !Controls[i].shown)
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
+    }
+}
+
+void MenivorWindow::SetAccessibleTexts()
+{
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        if (!Controls[i].accessibleName.empty())
+            widgets_[i]->setAccessibleName(ToQString(Controls[i].accessibleName));
+        if (!Controls[i].accessibleDescription.empty())
+            widgets_[i]->setAccessibleDescription(ToQString(Controls[i].accessibleDescription));
+    }
+}
+
+void MenivorWindow::PlaceOnScreen()
+{
+    // Centred on the screen, but never with the title bar above its top-left corner.
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        QRect frame(QPoint(), size());
+        frame.moveCenter(available.center());
+        move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+    }
+}
+
+void MenivorWindow::ReportError(std::u16string_view message)
+{
+    auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), u"Грешка при изпълнение"_s, QMessageBox::Ok,
+                                this);
+    box->setObjectName(u"RuntimeErrorBox"_s);
+    box->setInformativeText(ToQString(message));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // After the handler has returned, and after the window is shown when it is the load's error.
+    QTimer::singleShot(0, box, [box] { box->open(); });
+}
+
+} // namespace menivor::qt

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/qt/boxes.h"
+#include "platform/qt/listbox.h"
+#include "window/layout.h"
+#include "window/menivor.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace menivor::qt {
+
+// The window Menivor in Qt Widgets: a fixed-size window with the controls of the layout table,
+// around the form's logic. Its load handling has run when the constructor returns; show() it
+// afterwards. Sizes are device-independent pixels (15 twips each), so that the window scales
+// as a whole on dense screens.
+class MenivorWindow final : public QWidget, private ErrorReporter {
+    Q_OBJECT
+
+public:
+    explicit MenivorWindow(const Clock& clock, QWidget* parent = nullptr);
+
+    const Menivor& Form() const { return *form_; }
+
+    static constexpr int ClientWidth = PixelsOf(6960);  // 464 pixels
+    static constexpr int ClientHeight = PixelsOf(6360); // 424 pixels
+
+private:
+    void SetUpWindow();
+    void CreateControls();
+    void SetTabOrder();
+    void SetAccessibleTexts();
+    void PlaceOnScreen();
+
+    QWidget* CreateControl(const ControlSpec& spec);
+    PictureRef PictureNamed(std::u16string_view name);
+    void ReportError(std::u16string_view message) override;
+
+    FormControls controls_;
+    std::array<QWidget*, std::tuple_size_v<decltype(Controls)>> widgets_{}; // in the table's order
+    std::map<std::u16string, PictureRef, std::less<>> pictures_; // one object for each picture
+    std::optional<Menivor> form_;
+};
+
+} // namespace menivor::qt

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tests/core/testkit.h"
+#include "window/designed_texts.h"
+#include "window/layout.h"
+
+#include <doctest/doctest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace menivor;
+
+TEST_SUITE("layout table") {
+
+TEST_CASE("21 controls under seven names, each name once, tab indices 0 to 20")
+{
+    std::set<std::u16string> names;
+    std::set<int> tabs;
+    for (const ControlSpec& control : Controls) {
+        names.insert(ControlName(control));
+        tabs.insert(control.tabIndex);
+    }
+    CHECK(Controls.size() == 21);
+    CHECK(names.size() == 21);
+    CHECK(tabs.size() == 21);
+    CHECK(*tabs.begin() == 0);
+    CHECK(*tabs.rbegin() == 20);
+    CHECK(names.count(u"List1(0)") == 1);
+    CHECK(names.count(u"Text2") == 1);
+    CHECK(names.count(u"Command1") == 1);
+    CHECK(names.count(u"Picture1(9)") == 1);
+}
+
+TEST_CASE("kinds, visibility and pictures by name")
+{
+    for (const ControlSpec& control : Controls) {
+        const std::u16string name = ControlName(control);
+        INFO(Utf8Of(name));
+        const bool phasePicture = control.name == u"Picture1" && control.index >= 1 && control.index <= 8;
+        CHECK(control.shown == !(phasePicture || name == u"Text1(1)"));
+        if (control.name == u"Picture1") {
+            CHECK(control.kind == ControlKind::PictureBox);
+            const std::u16string expected = control.index == 0 ? u"cycle"
+                                          : control.index == 9 ? u"phase1" // the display's first picture
+                                                               : u"phase" + NumberText(control.index - 1);
+            CHECK(control.text == expected);
+        } else if (control.name == u"List1") {
+            CHECK(control.kind == ControlKind::ListBox);
+            CHECK(!control.accessibleName.empty());
+        } else if (control.name == u"Label1" || control.name == u"Label2") {
+            CHECK(control.kind == ControlKind::Label);
+        }
+        // Every control that is shown lies inside the client area.
+        if (control.shown) {
+            CHECK(control.left + control.width <= Form.clientWidth);
+            CHECK(control.top + control.height <= Form.clientHeight);
+        }
+    }
+}
+
+TEST_CASE("twips to pixels")
+{
+    CHECK(PixelsOf(Form.clientWidth) == 464);
+    CHECK(PixelsOf(Form.clientHeight) == 424);
+    CHECK(PixelsOf(750) == 50);
+    CHECK(PixelsOf(840) == 56);
+    CHECK(PixelsOf(6960, 144) == 696); // at 150 %
+    CHECK(PixelsOf(15, 192) == 2);
+}
+
+TEST_CASE("the designed texts: seven and three lines, each ending with CR LF")
+{
+    const auto lines = [](std::u16string_view text) { return std::count(text.begin(), text.end(), u'\n'); };
+    CHECK(lines(ReadingText) == 7);
+    CHECK(lines(QuotationText) == 3);
+    CHECK(ReadingText.ends_with(u".\r\n"));
+    CHECK(QuotationText.ends_with(u"било. \r\n"));
+    CHECK(std::count(ReadingText.begin(), ReadingText.end(), u'\r') == 7);
+}
+
+} // TEST_SUITE

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The window Menivor as designed: every control with its kind, name, place and size, tab index,
+// visibility, designed text or picture, and what a screen reader says of it; the window's
+// caption, size, colours and font. Each toolkit layer builds its window from these tables.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace menivor {
+
+// Layout unit: 1/1440 inch, 15 to a pixel at 96 dots per inch.
+inline constexpr int TwipsPerInch = 1440;
+
+// A length in twips as pixels at the given dots per inch (96 for a pixel of 1/96 inch),
+// rounded down as the window's design assumes (it is laid out in whole pixels at 96 dpi).
+constexpr int PixelsOf(int twips, int dotsPerInch = 96)
+{
+    return twips * dotsPerInch / TwipsPerInch;
+}
+
+struct Colour {
+    std::uint8_t red, green, blue;
+    friend constexpr bool operator==(Colour, Colour) = default;
+};
+
+enum class ControlKind { Label, ListBox, TextBox, CommandButton, PictureBox };
+
+struct ControlSpec {
+    ControlKind kind;
+    std::u16string_view name; // the control's name: List1, Text2, ...
+    std::int16_t index;       // its index in the control array; -1 for a single control
+    int left, top, width, height; // twips, from the client area's top-left corner
+    int tabIndex;             // the order of the Tab key, lowest first; hidden items are skipped
+    bool shown;               // false: hidden for the whole life of the window
+    // The caption or designed text; for a picture box, the name of its picture: "cycle", or
+    // "phase0" to "phase7" (stored with the program, and each drawn at twice the size as well).
+    std::u16string_view text;
+    std::u16string_view accessibleName;        // empty: a label's caption speaks for itself
+    std::u16string_view accessibleDescription;
+};
+
+// "List1(0)" for an item of a control array, "Text2" for a single control.
+std::u16string ControlName(const ControlSpec& control);
+
+struct FormSpec {
+    std::u16string_view name;
+    std::u16string_view caption;
+    int clientWidth, clientHeight; // twips
+    Colour backColour;
+    Colour labelColour;  // the labels' back colour
+    Colour buttonColour; // the Calculate button's face
+    std::u16string_view fontFace;
+    int fontPoints;    // 12 points: 16 pixels at 96 dpi
+    int fontWeight;    // 400, regular
+    int fontCharSet;   // 204, Cyrillic
+};
+
+extern const FormSpec Form;
+extern const std::array<ControlSpec, 21> Controls;
+
+} // namespace menivor
