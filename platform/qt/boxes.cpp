@@ -16,14 +16,14 @@ QtPicture::QtPicture(const QString& name, qreal devicePixelRatio)
     : resource_(u":/assets/"_s + name + (devicePixelRatio > 1 ? u"@2x.jpg"_s : u".jpg"_s))
     , ratio_(devicePixelRatio > 1 ? 2 : 1)
 {
-    QImageReader header(resource_);
-    size_ = header.size() / ratio_; // reads the header only
+    QImageReader header(resource_, "jpeg"); // the format named: no probing of every decoder
+    size_ = header.size() / ratio_;         // reads the header only
 }
 
 const QPixmap& QtPicture::Pixmap() const
 {
     if (pixmap_.isNull()) {
-        pixmap_ = QPixmap(resource_);
+        pixmap_ = QPixmap(resource_, "jpeg");
         pixmap_.setDevicePixelRatio(ratio_);
     }
     return pixmap_;

@@ -73,10 +73,14 @@ void MenivorWindow::CreateControls()
         widget->setGeometry(PixelsOf(spec));
         widget->setVisible(spec.shown);
         widgets_[i] = widget;
+        // The content last: a text is laid out once, at the box's own width, and a picture box
+        // takes its picture's size, whatever the table's size says.
+        const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
+        if (spec.kind == ControlKind::TextBox && spec.index >= 0)
+            controls_.Text1.at(index)->SetText(spec.text);
+        else if (spec.kind == ControlKind::PictureBox)
+            controls_.Picture1.at(index)->SetPicture(PictureNamed(spec.text));
     }
-    // A picture box takes its picture's size, whatever the table's size says.
-    for (PictureControl* box : controls_.Picture1)
-        box->SetPicture(box->GetPicture());
 }
 
 QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
@@ -105,7 +109,6 @@ QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
             return box;
         } else {
             auto* box = new TextBox(this);
-            box->SetText(spec.text);
             controls_.Text1.at(index) = box;
             return box;
         }
@@ -117,7 +120,6 @@ QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
     }
     case ControlKind::PictureBox: {
         auto* box = new PictureBox(this);
-        box->SetPicture(PictureNamed(spec.text));
         controls_.Picture1.at(index) = box;
         return box;
     }
