@@ -55,6 +55,14 @@ struct FormSpec {
     Colour backColour;
     Colour labelColour;  // the labels' back colour
     Colour buttonColour; // the Calculate button's face
+    // Every other colour the window shows is designed too, so that no desktop colour scheme (a
+    // dark one, say) can put light text on the light faces above.
+    Colour textColour;         // all text: captions, list entries, the boxes, the button
+    Colour fieldColour;        // the faces of the lists and the text boxes
+    Colour selectionColour;    // a list's picked entry, selected text
+    Colour selectedTextColour; // text on the selection colour
+    Colour focusColour;        // the frame around the control that has the keyboard focus
+    int focusFrameWidth;       // pixels, drawn just outside the control
     std::u16string_view fontFace;
     int fontPoints;    // 12 points: 16 pixels at 96 dpi
     int fontWeight;    // 400, regular
@@ -62,6 +70,10 @@ struct FormSpec {
 };
 
 extern const FormSpec Form;
+
+// The contrast ratio of two colours, 1 to 21, by the relative luminance of sRGB colours: 4.5 or
+// more keeps text readable for weak eyes and on a washed-out projector.
+double ContrastRatio(Colour a, Colour b);
 extern const std::array<ControlSpec, 21> Controls;
 
 } // namespace menivor

@@ -7,6 +7,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +106,9 @@ void TextBox::SetText(std::u16string_view text)
     // Through the document: the widget's own setPlainText would also lay the text out at once to
     // scroll to a cursor that this box never shows.
     document()->setPlainText(ToQString(text));
+    // Reading starts at the top: the caret at the beginning, where the box shows the text.
+    QTextCursor start(document());
+    setTextCursor(start);
     text_ = toPlainText(); // line breaks as the box keeps them
 }
 

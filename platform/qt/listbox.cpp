@@ -52,7 +52,13 @@ void ListBox::SetListIndex(std::int16_t index)
         ThrowBadListIndex(index, ListCount());
     {
         const QScopedValueRollback quiet(changingFromCode_, true);
-        setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        // Only a list with the focus moves its current (keyboard) entry: Qt tells assistive
+        // technology that the current entry has the focus, which would be false for a list the
+        // user is not in. The others follow when the focus arrives (focusInEvent).
+        if (hasFocus())
+            setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        else
+            selectionModel()->select(model()->index(index, 0), QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(index));
     }
     Click();
@@ -81,10 +87,18 @@ void ListBox::focusInEvent(QFocusEvent* event)
 {
     QListWidget::focusInEvent(event);
     // Qt makes the first entry current when the focus arrives in a list without one; a pupil who
-    // tabs into the day list has picked no day, and the first arrow key should pick day 1.
-    if (ListIndex() < 0 && currentIndex().isValid()) {
-        const QScopedValueRollback quiet(changingFromCode_, true);
+    // tabs into the day list has picked no day, and the first arrow key should pick day 1. In a
+    // list with a picked entry, the keys start from that entry.
+    const QScopedValueRollback quiet(changingFromCode_, true);
+    const std::int16_t selected = ListIndex();
+    if (selected < 0 && currentIndex().isValid())
         selectionModel()->clearCurrentIndex();
+    else if (selected >= 0 && currentRow() != selected) {
+        // Without scrolling: under a mouse press the entry being clicked must stay where it is.
+        const bool scrolls = hasAutoScroll();
+        setAutoScroll(false);
+        selectionModel()->setCurrentIndex(model()->index(selected, 0), QItemSelectionModel::NoUpdate);
+        setAutoScroll(scrolls);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/qt/menivorwindow.h"
 
+#include "platform/qt/focusframe.h"
 #include "platform/qt/text.h"
 
 #include <QApplication>
@@ -24,6 +25,40 @@ QColor ColourOf(Colour colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+// Every colour the window and its controls show, in every state, so that no desktop colour
+// scheme can change them.
+QPalette DesignedPalette()
+{
+    const FormSpec& form = menivor::Form;
+    QPalette palette;
+    const auto set = [&palette](QPalette::ColorRole role, QColor colour) {
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, role, colour);
+    };
+    set(QPalette::Window, ColourOf(form.backColour));
+    set(QPalette::WindowText, ColourOf(form.textColour));
+    set(QPalette::Base, ColourOf(form.fieldColour));
+    set(QPalette::AlternateBase, ColourOf(form.fieldColour));
+    set(QPalette::Text, ColourOf(form.textColour));
+    set(QPalette::PlaceholderText, ColourOf(form.textColour));
+    set(QPalette::Button, QColor(224, 224, 224)); // scroll bars
+    set(QPalette::ButtonText, ColourOf(form.textColour));
+    set(QPalette::BrightText, ColourOf(form.selectedTextColour));
+    set(QPalette::Highlight, ColourOf(form.selectionColour));
+    set(QPalette::HighlightedText, ColourOf(form.selectedTextColour));
+    set(QPalette::ToolTipBase, ColourOf(form.fieldColour));
+    set(QPalette::ToolTipText, ColourOf(form.textColour));
+    set(QPalette::Link, ColourOf(form.selectionColour));
+    set(QPalette::LinkVisited, ColourOf(form.selectionColour));
+    // The classic greys of raised and sunken edges.
+    set(QPalette::Light, QColor(255, 255, 255));
+    set(QPalette::Midlight, QColor(223, 223, 223));
+    set(QPalette::Mid, QColor(160, 160, 160));
+    set(QPalette::Dark, QColor(128, 128, 128));
+    set(QPalette::Shadow, QColor(64, 64, 64));
+    return palette;
+}
+
 QRect PixelsOf(const ControlSpec& spec)
 {
     return QRect(menivor::PixelsOf(spec.left), menivor::PixelsOf(spec.top), menivor::PixelsOf(spec.width),
@@ -40,6 +75,7 @@ MenivorWindow::MenivorWindow(const Clock& clock, QWidget* parent)
     CreateControls();
     SetTabOrder();
     SetAccessibleTexts();
+    SetUpFocusFrame();
     PlaceOnScreen();
     form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this));
     form_->Load();
@@ -51,9 +87,7 @@ void MenivorWindow::SetUpWindow()
     setWindowTitle(ToQString(menivor::Form.caption));
     setWindowIcon(QIcon(u":/assets/menivor.png"_s));
     setFixedSize(ClientWidth, ClientHeight);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ColourOf(menivor::Form.backColour));
-    setPalette(palette);
+    setPalette(DesignedPalette());
     setAutoFillBackground(true);
     // The size is in pixels like the layout (12 points are 16 pixels at 96 dpi), so that text and
     // boxes scale together. Fontconfig stands in a metric twin where the face is missing.
@@ -69,6 +103,8 @@ void MenivorWindow::CreateControls()
     for (std::size_t i = 0; i < Controls.size(); ++i) {
         const ControlSpec& spec = Controls[i];
         QWidget* widget = CreateControl(spec);
+        // Set on each control as well: a desktop theme may give a class of widgets its own.
+        widget->setPalette(widget->palette().resolve(palette()));
         widget->setObjectName(ToQString(ControlName(spec)));
         widget->setGeometry(PixelsOf(spec));
         widget->setVisible(spec.shown);
@@ -89,7 +125,7 @@ QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
     switch (spec.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(ToQString(spec.text), this);
-        QPalette palette = label->palette();
+        QPalette palette = DesignedPalette();
         palette.setColor(QPalette::Window, ColourOf(menivor::Form.labelColour));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
@@ -155,6 +191,15 @@ void MenivorWindow::SetTabOrder()
             widget->setFocus();
         previous = widget;
     }
+}
+
+void MenivorWindow::SetUpFocusFrame()
+{
+    focusFrame_ = new FocusFrame(ColourOf(menivor::Form.focusColour), menivor::Form.focusFrameWidth, this);
+    focusFrame_->setObjectName(u"FocusFrame"_s);
+    connect(qApp, &QApplication::focusChanged, focusFrame_, [this](QWidget*, QWidget* now) {
+        focusFrame_->Follow(now && now->window() == this ? now : nullptr);
+    });
 }
 
 void MenivorWindow::SetAccessibleTexts()

@@ -19,6 +19,8 @@
 
 namespace menivor::qt {
 
+class FocusFrame;
+
 // The window Menivor in Qt Widgets: a fixed-size window with the controls of the layout table,
 // around the form's logic. Its load handling has run when the constructor returns; show() it
 // afterwards. Sizes are device-independent pixels (15 twips each), so that the window scales
@@ -39,6 +41,7 @@ private:
     void CreateControls();
     void SetTabOrder();
     void SetAccessibleTexts();
+    void SetUpFocusFrame();
     void PlaceOnScreen();
 
     QWidget* CreateControl(const ControlSpec& spec);
@@ -46,6 +49,7 @@ private:
     void ReportError(std::u16string_view message) override;
 
     FormControls controls_;
+    FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
     std::array<QWidget*, std::tuple_size_v<decltype(Controls)>> widgets_{}; // in the table's order
     std::map<std::u16string, PictureRef, std::less<>> pictures_; // one object for each picture
     std::optional<Menivor> form_;

@@ -80,4 +80,29 @@ TEST_CASE("the designed texts: seven and three lines, each ending with CR LF")
     CHECK(std::count(ReadingText.begin(), ReadingText.end(), u'\r') == 7);
 }
 
+TEST_CASE("every text stands out from its face, and the focus frame from the window")
+{
+    CHECK(ContrastRatio({0, 0, 0}, {255, 255, 255}) == doctest::Approx(21));
+    CHECK(ContrastRatio({255, 255, 255}, {255, 255, 255}) == doctest::Approx(1));
+    const struct {
+        const char* name;
+        Colour text, face;
+    } pairs[] = {
+        {"window", Form.textColour, Form.backColour},
+        {"labels", Form.textColour, Form.labelColour},
+        {"button", Form.textColour, Form.buttonColour},
+        {"lists and boxes", Form.textColour, Form.fieldColour},
+        {"picked entry", Form.selectedTextColour, Form.selectionColour},
+    };
+    for (const auto& pair : pairs) {
+        INFO(pair.name);
+        CHECK(ContrastRatio(pair.text, pair.face) >= 4.5);
+    }
+    // The frame lies on the window's face, around white lists and boxes and the green button.
+    CHECK(ContrastRatio(Form.focusColour, Form.backColour) >= 4.5);
+    CHECK(ContrastRatio(Form.focusColour, Form.fieldColour) >= 4.5);
+    CHECK(ContrastRatio(Form.focusColour, Form.buttonColour) >= 3);
+    CHECK(Form.focusFrameWidth >= 2);
+}
+
 } // TEST_SUITE

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "windowkit.h"
+#include "platform/qt/application.h"
 #include "phase/phase_table.h"
 #include "window/designed_texts.h"
 
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +55,11 @@ private slots:
     void keyboardPresses();
     void onlyTheShownPictureIsDecoded();
     void errorIsShownInAMessageBox();
+    void qtTextsFollowTheLocale();
+    void readingStartsAtTheTop();
+    void darkDesktopSchemeChangesNothing();
+    void focusIsFramed();
+    void codeMovesNoFocusMark();
 
 private:
     Started started_;
@@ -443,6 +450,109 @@ void TestWindow::errorIsShownInAMessageBox()
     started.pick(0, u"9"_s);
     started.pressCalculate();
     QCOMPARE(started.text2(), u"1-9-1980"_s);
+}
+
+void TestWindow::qtTextsFollowTheLocale()
+{
+    // Under the Bulgarian locale (a row of the locale matrix) the context menu speaks Bulgarian.
+    QTranslator translator;
+    const bool installed = Application::InstallToolkitTexts(translator);
+    if (QLocale().language() != QLocale::Bulgarian) {
+        QCoreApplication::removeTranslator(&translator);
+        QSKIP("the locale is not Bulgarian");
+    }
+    QVERIFY(installed);
+    std::unique_ptr<QMenu> menu(started_.control<QPlainTextEdit>("Text1(0)")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text().remove(u'&').section(u'\t', 0, 0);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(texts.contains(u"Копиране"_s), qPrintable(texts.join(u", ")));
+    QVERIFY2(texts.contains(u"Избиране на всичко"_s), qPrintable(texts.join(u", ")));
+}
+
+void TestWindow::readingStartsAtTheTop()
+{
+    // The description box has the focus at start: its caret and its view at the beginning, so
+    // that the first Down reads the second line; the same after a press.
+    Started started = StartOn(QDate(2014, 9, 9));
+    auto* box = started.control<QPlainTextEdit>("Text1(0)");
+    QCOMPARE(box->textCursor().position(), 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+    started.pressCalculate();
+    QCOMPARE(box->textCursor().position(), 0);
+}
+
+void TestWindow::darkDesktopSchemeChangesNothing()
+{
+    // A dark desktop scheme: light text on dark faces for every widget class.
+    const QPalette original = QApplication::palette();
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, QColor(30, 30, 30));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(240, 240, 240));
+    dark.setColor(QPalette::Highlight, QColor(200, 200, 0));
+    QApplication::setPalette(dark);
+    QApplication::setPalette(dark, "QListView");
+    Started started = StartOn(QDate(2014, 9, 9));
+    const QImage grabbed = started.window->grab().toImage();
+    QApplication::setPalette(original);
+    QApplication::setPalette(original, "QListView");
+    const struct {
+        const char* name;
+        QColor face, text;
+    } expected[] = {{"Label2(0)", QColor(255, 192, 128), Qt::black}, {"List1(0)", Qt::white, Qt::black},
+                    {"Text2", Qt::white, Qt::black}, {"Text1(0)", Qt::white, Qt::black}};
+    for (const auto& control : expected) {
+        const QPalette palette = started.control(control.name)->palette();
+        const bool label = QByteArray(control.name).startsWith("Label");
+        QCOMPARE(palette.color(label ? QPalette::Window : QPalette::Base), control.face);
+        QCOMPARE(palette.color(label ? QPalette::WindowText : QPalette::Text), control.text);
+    }
+    QCOMPARE(started.list(0)->palette().color(QPalette::Highlight), QColor(0, 84, 166));
+    QCOMPARE(grabbed.pixelColor(430, 10), QColor(192, 192, 255)); // the window's face
+    QCOMPARE(grabbed.pixelColor(300, 150), QColor(192, 192, 255));
+}
+
+void TestWindow::focusIsFramed()
+{
+    // Every control that takes the focus gets the frame just outside it, in the focus colour.
+    Started started = StartOn(QDate(2014, 9, 9));
+    started.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
+    auto* frame = started.window->findChild<QWidget*>(u"FocusFrame"_s);
+    QVERIFY(frame);
+    for (const char* name : {"Text1(0)", "Text2", "Command1", "List1(0)", "List1(1)", "List1(2)"}) {
+        QWidget* control = started.control(name);
+        control->setFocus();
+        QTRY_VERIFY2(frame->isVisible() && frame->geometry() == control->geometry().adjusted(-3, -3, 3, 3), name);
+        const QImage grabbed = started.window->grab().toImage();
+        const QPoint outside = control->geometry().topLeft() + QPoint(control->width() / 2, -2);
+        QCOMPARE(grabbed.pixelColor(outside), QColor(170, 0, 0));
+    }
+}
+
+void TestWindow::codeMovesNoFocusMark()
+{
+    // Calculate picks day 1 in a day list the user is not in: the list's current (keyboard)
+    // entry does not move, so nothing tells assistive technology that the entry has the focus;
+    // tabbing into the list then starts from the picked day.
+    Started started = StartOn(QDate(2014, 9, 9));
+    started.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
+    started.pick(1, u"8"_s);
+    auto* button = started.control<QPushButton>("Command1");
+    button->setFocus();
+    ListBox* days = started.list(0);
+    QVERIFY(!days->currentIndex().isValid());
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(started.selected(0), u"1"_s);
+    QVERIFY(!days->currentIndex().isValid());
+    days->setFocus();
+    QCOMPARE(days->currentRow(), 0);
+    QTest::keyClick(days, Qt::Key_Down);
+    QCOMPARE(started.selected(0), u"2"_s);
 }
 
 QTEST_MAIN(TestWindow)
