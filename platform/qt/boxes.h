@@ -23,6 +23,7 @@ public:
 
     QSize Size() const { return size_; } // device-independent pixels
     const QPixmap& Pixmap() const;       // decodes on the first call
+    bool Decoded() const { return !pixmap_.isNull(); }
 
 private:
     QString resource_;

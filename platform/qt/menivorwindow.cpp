@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -100,18 +101,28 @@ void MenivorWindow::SetUpWindow()
 
 void MenivorWindow::CreateControls()
 {
-    for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const ControlSpec& spec = Controls[i];
-        QWidget* widget = CreateControl(spec);
-        // Set on each control as well: a desktop theme may give a class of widgets its own.
-        widget->setPalette(widget->palette().resolve(palette()));
-        widget->setObjectName(ToQString(ControlName(spec)));
-        widget->setGeometry(PixelsOf(spec));
-        widget->setVisible(spec.shown);
-        widgets_[i] = widget;
+    for (std::size_t i = 0; i < menivor::Controls.size(); ++i) {
+        const ControlSpec& spec = menivor::Controls[i];
+        const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
+        if (!spec.shown) {
+            // Never shown (the phase pictures' boxes, the quotation): no widget, so nothing of it
+            // in the window or before a screen reader; the form still reaches its values.
+            if (spec.kind == ControlKind::PictureBox)
+                controls_.Picture1.at(index) = hiddenPictures_.emplace_back(std::make_unique<StoredPicture>()).get();
+            else if (spec.kind == ControlKind::TextBox && spec.index >= 0)
+                controls_.Text1.at(index) = hiddenTexts_.emplace_back(std::make_unique<StoredText>()).get();
+            else
+                throw std::logic_error("MenivorWindow: a hidden control of a kind that cannot be stored");
+        } else {
+            QWidget* widget = CreateControl(spec);
+            // Set on each control as well: a desktop theme may give a class of widgets its own.
+            widget->setPalette(widget->palette().resolve(palette()));
+            widget->setObjectName(ToQString(ControlName(spec)));
+            widget->setGeometry(PixelsOf(spec));
+            widgets_[i] = widget;
+        }
         // The content last: a text is laid out once, at the box's own width, and a picture box
         // takes its picture's size, whatever the table's size says.
-        const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
         if (spec.kind == ControlKind::TextBox && spec.index >= 0)
             controls_.Text1.at(index)->SetText(spec.text);
         else if (spec.kind == ControlKind::PictureBox)
@@ -176,14 +187,16 @@ void MenivorWindow::SetTabOrder()
 {
     // Labels and pictures take no focus; the rest are visited in the order of their tab index,
     // and the window opens with the focus on the first of them.
+    const auto& Controls = menivor::Controls;
     std::vector<std::size_t> order(Controls.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::sort(order.begin(), order.end(), [](auto a, auto b) { return Controls[a].tabIndex < Controls[b].tabIndex; });
+    std::sort(order.begin(), order.end(),
+              [](auto a, auto b) { return menivor::Controls[a].tabIndex < menivor::Controls[b].tabIndex; });
     QWidget* previous = nullptr;
     for (std::size_t i : order) {
         QWidget* widget = widgets_[i];
-        if (widget->focusPolicy() == Qt::NoFocus || !Controls[i].shown)
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
             setTabOrder(previous, widget);
@@ -204,7 +217,10 @@ void MenivorWindow::SetUpFocusFrame()
 
 void MenivorWindow::SetAccessibleTexts()
 {
+    const auto& Controls = menivor::Controls;
     for (std::size_t i = 0; i < Controls.size(); ++i) {
+        if (!widgets_[i])
+            continue;
         if (!Controls[i].accessibleName.empty())
             widgets_[i]->setAccessibleName(ToQString(Controls[i].accessibleName));
         if (!Controls[i].accessibleDescription.empty())

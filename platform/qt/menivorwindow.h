@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/storedcontrols.h"
 #include "platform/qt/boxes.h"
 #include "platform/qt/listbox.h"
 #include "window/layout.h"
@@ -16,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace menivor::qt {
 
@@ -32,6 +34,8 @@ public:
     explicit MenivorWindow(const Clock& clock, QWidget* parent = nullptr);
 
     const Menivor& Form() const { return *form_; }
+    // The controls as the form sees them, the hidden ones included (they are no widgets).
+    const FormControls& Controls() const { return controls_; }
 
     static constexpr int ClientWidth = PixelsOf(6960);  // 464 pixels
     static constexpr int ClientHeight = PixelsOf(6360); // 424 pixels
@@ -50,8 +54,11 @@ private:
 
     FormControls controls_;
     FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
-    std::array<QWidget*, std::tuple_size_v<decltype(Controls)>> widgets_{}; // in the table's order
+    // In the table's order; none for a control that is never shown.
+    std::array<QWidget*, std::tuple_size_v<decltype(menivor::Controls)>> widgets_{};
     std::map<std::u16string, PictureRef, std::less<>> pictures_; // one object for each picture
+    std::vector<std::unique_ptr<StoredPicture>> hiddenPictures_;  // the phase pictures' boxes
+    std::vector<std::unique_ptr<StoredText>> hiddenTexts_;        // the quotation
     std::optional<Menivor> form_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "phase/runtime_error.h"
 #include "platform/controls.h"
+#include "platform/storedcontrols.h"
 #include "window/layout.h"
 #include "window/menivor.h"
 
@@ -72,30 +73,9 @@ private:
     std::int16_t index_ = -1;
 };
 
-class PlainText final : public menivor::TextControl {
-public:
-    std::u16string Text() const override { return text_; }
-    void SetText(std::u16string_view text) override { text_ = text; }
-
-private:
-    std::u16string text_;
-};
-
 struct NamedPicture final : menivor::Picture {
     explicit NamedPicture(std::u16string_view pictureName) : name(pictureName) {}
     std::u16string name; // "cycle", "phase0", ...
-};
-
-class PlainPicture final : public menivor::PictureControl {
-public:
-    menivor::PictureRef GetPicture() const override { return picture_; }
-    void SetPicture(menivor::PictureRef picture) override { picture_ = std::move(picture); }
-    std::u16string AccessibleName() const override { return name_; }
-    void SetAccessibleName(std::u16string_view name) override { name_ = name; }
-
-private:
-    menivor::PictureRef picture_;
-    std::u16string name_;
 };
 
 class FixedClock final : public menivor::Clock {
@@ -156,9 +136,9 @@ public:
 
     menivor::Menivor& form() { return *form_; }
     PlainList& list(std::size_t index) { return lists_.at(index); }
-    PlainText& text2() { return text2_; }
-    PlainText& description() { return text1_[0]; }
-    PlainPicture& picture(std::size_t slot) { return pictures_.at(slot); }
+    menivor::StoredText& text2() { return text2_; }
+    menivor::StoredText& description() { return text1_[0]; }
+    menivor::StoredPicture& picture(std::size_t slot) { return pictures_.at(slot); }
     std::vector<std::u16string>& errors() { return errors_.messages; }
 
     // The picture name the display shows, and whether it is the very object of a phase's box.
@@ -177,9 +157,9 @@ public:
 private:
     std::unique_ptr<menivor::Clock> clock_;
     std::array<PlainList, 3> lists_;
-    PlainText text2_;
-    std::array<PlainText, 2> text1_;
-    std::array<PlainPicture, 10> pictures_;
+    menivor::StoredText text2_;
+    std::array<menivor::StoredText, 2> text1_;
+    std::array<menivor::StoredPicture, 10> pictures_;
     CollectedErrors errors_;
     std::optional<menivor::Menivor> form_;
 };

@@ -64,13 +64,19 @@ struct Started {
     QString text2() const { return control<QLineEdit>("Text2")->text(); }
     QString description() const { return control<QPlainTextEdit>("Text1(0)")->toPlainText(); }
     const menivor::Menivor& form() const { return window->Form(); }
-    // The picture a box holds, decoded (a hidden box never decodes it by itself).
-    QPixmap pixmapOf(int slot) const
+    // Any picture box as the form sees it, the hidden ones (which are no widgets) included.
+    menivor::PictureControl& pictureControl(int slot) const
     {
-        return static_cast<const menivor::qt::QtPicture&>(*picture(slot)->GetPicture()).Pixmap();
+        return *window->Controls().Picture1.at(std::size_t(slot));
     }
+    const menivor::qt::QtPicture& pictureOf(int slot) const
+    {
+        return static_cast<const menivor::qt::QtPicture&>(*pictureControl(slot).GetPicture());
+    }
+    // The picture a box holds, decoded (a hidden box never decodes it by itself).
+    QPixmap pixmapOf(int slot) const { return pictureOf(slot).Pixmap(); }
     // The display shows the very picture object of the phase's box.
-    bool displayShows(int slot) const { return picture(9)->GetPicture() == picture(slot)->GetPicture(); }
+    bool displayShows(int slot) const { return pictureControl(9).GetPicture() == pictureControl(slot).GetPicture(); }
 
     // Clicks the entry that shows text, scrolling it into view first, as a user would.
     void pick(int index, const QString& text) const
