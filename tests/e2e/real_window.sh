@@ -8,15 +8,17 @@
 set -euo pipefail
 exe=$1 assets=$2
 unset QT_QPA_PLATFORM
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" # faketime preloads before ASan
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" # libfaketime preloads before ASan
 work=$(mktemp -d)
 pid=
-# faketime runs the program as its child and waits for it: signalling faketime alone would leave
-# the program running, and its window would take the next start's clicks. Each start is its own
-# process group (setsid), and the whole group is ended.
+# libfaketime is preloaded into the program itself, so that $pid is the program's: the faketime
+# wrapper would run it as a child (signalling the wrapper leaves the program and its window
+# behind, to take the next start's clicks), and a wrapper that is killed leaves its semaphore in
+# /dev/shm, which a later wrapper with the same process id then fails to create.
+libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 stop() {
     [[ -n $pid ]] || return 0
-    kill -- -"$pid" 2>/dev/null || true
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     pid=
     local deadline=$((SECONDS + 10))
@@ -36,9 +38,9 @@ start_on() { # start_on <faked time>: starts the program, sets wid, X, Y, WIDTH,
     stop
     # The wall clock stands still at that instant (a start at 23:59:59 cannot slip past midnight
     # on a busy machine); the monotonic clock that Qt's timers use runs on.
-    FAKETIME_DONT_FAKE_MONOTONIC=1 setsid faketime -f "$1" "$exe" &
+    FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime" "$exe" &
     pid=$!
-    wid=$(timeout 30 xdotool search --sync --onlyvisible --class menivor | head -n 1)
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --all --pid "$pid" --class menivor | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$wid")"
 }
 
