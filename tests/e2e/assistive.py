@@ -12,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = 0
 passes = 0
@@ -59,13 +60,48 @@ def text_of(node):
     return text.getText(0, text.characterCount)
 
 
+def pump(seconds):
+    """Delivers the accessibility events that arrive within the given time."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def wait_until(condition, seconds=5.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         if condition():
             return True
-        time.sleep(0.1)
+        pump(0.1)
     return condition()
+
+
+class Events:
+    """The events a screen reader would hear of: text put into a box, and focus moving."""
+
+    def __init__(self):
+        self.inserted = []  # (box name, text)
+        self.focused = []   # (role, name) of what claimed the focus
+        pyatspi.Registry.registerEventListener(self.on_insert, "object:text-changed:insert")
+        pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
+
+    def on_insert(self, event):
+        self.inserted.append((event.source.name, str(event.any_data)))
+
+    def on_focus(self, event):
+        if event.detail1:
+            self.focused.append((event.source.getRole(), event.source.name))
+
+    def clear(self):
+        pump(0.5)  # whatever was still on its way
+        self.inserted.clear()
+        self.focused.clear()
+
+    def announced(self, text):
+        return [entry for entry in self.inserted if entry == ("Описание", text)]
 
 
 def pick(app, list_name, entry):
@@ -106,11 +142,21 @@ def main():
             check(f"a {role} named {name}", named(app, role, name) is not None)
         display = named(app, "image", "Пълнолуние")
         check("the display names the phase of 9 September 2014", display is not None)
+        description = named(app, "text", "Описание")
+        caret = description.queryText().caretOffset
+        check("reading starts at the top: the description's caret at 0", caret == 0, f"({caret})")
+        images = []
+        find(app, lambda n: n.getRole() == pyatspi.ROLE_IMAGE and images.append(n.name))
+        check("no hidden phase picture in the tree: two images", len(images) == 2, str(images))
+        check("no hidden quotation in the tree",
+              find(app, lambda n: n.getRole() == pyatspi.ROLE_TEXT and "Неприятното" in text_of(n)) is None)
+        events = Events()
 
         check("month 12 picked", pick(app, "Месец", "12"))
         check("year 2079 picked", pick(app, "Година", "2079"))
         check("day 31 picked", pick(app, "Ден", "31"))
         button = named(app, "push button", "Изчисли").queryAction()
+        events.clear()
         button.doAction([button.getName(i) for i in range(button.nActions)].index("Press"))
         date = named(app, "text", "Дата")
         check("the date box reads 12-31-2079", wait_until(lambda: text_of(date) == "12-31-2079"),
@@ -121,11 +167,27 @@ def main():
               wait_until(lambda: text_of(description) == expected), text_of(description))
         check("the display is named Първа четвърт",
               wait_until(lambda: named(app, "image", "Първа четвърт") is not None))
+        pump(0.5)
+        check("the new description reaches the bus once", len(events.announced(expected)) == 1,
+              str(events.inserted))
+
+        # A month pick leaves no day picked: the press picks day 1 itself, and nothing claims
+        # the focus for that entry (the user did not move there).
+        check("month 6 picked", pick(app, "Месец", "6"))
+        events.clear()
+        button.doAction([button.getName(i) for i in range(button.nActions)].index("Press"))
+        check("the date box reads 6-1-2079", wait_until(lambda: text_of(date) == "6-1-2079"), text_of(date))
+        pump(0.5)
+        expected = "Новолуние - Луната е обърната с тъмната си страна към Земята"
+        check("the description of 6-1-2079 reaches the bus once", len(events.announced(expected)) == 1,
+              str(events.inserted))
+        check("no list entry claims the focus", not [f for f in events.focused if f[0] == ROLES["list item"]],
+              str(events.focused))
 
         # The lock holds against edits through the accessible interface too.
         date.queryEditableText().setTextContents("ЗЛО")
         time.sleep(0.3)
-        check("the date box cannot be edited over AT-SPI", text_of(date) == "12-31-2079", text_of(date))
+        check("the date box cannot be edited over AT-SPI", text_of(date) == "6-1-2079", text_of(date))
     finally:
         program.terminate()
         program.wait(timeout=10)
