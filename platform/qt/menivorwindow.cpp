@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 #include <QTimer>
 
 #include <algorithm>
@@ -230,13 +231,28 @@ void MenivorWindow::SetAccessibleTexts()
 
 void MenivorWindow::PlaceOnScreen()
 {
-    // Centred on the screen, but never with the title bar above its top-left corner.
+    // Centred on the screen as a whole, frame included, but never with the title bar above the
+    // screen's top. The frame's size is known only once the window manager has framed the window:
+    // until then the window is centred as if it had none, and event() centres it again then.
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        QRect frame(QPoint(), size());
+        const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        QRect frame(QPoint(), size().grownBy(margins));
         frame.moveCenter(available.center());
         move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
     }
+}
+
+bool MenivorWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The first move or resize after the frame is known (the window manager has framed it).
+    if (!centredWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && windowHandle()
+        && !windowHandle()->frameMargins().isNull()) {
+        centredWithFrame_ = true;
+        PlaceOnScreen();
+    }
+    return handled;
 }
 
 void MenivorWindow::ReportError(std::u16string_view message)

@@ -40,6 +40,9 @@ public:
     static constexpr int ClientWidth = PixelsOf(6960);  // 464 pixels
     static constexpr int ClientHeight = PixelsOf(6360); // 424 pixels
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void SetUpWindow();
     void CreateControls();
@@ -54,6 +57,7 @@ private:
 
     FormControls controls_;
     FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
+    bool centredWithFrame_ = false;
     // In the table's order; none for a control that is never shown.
     std::array<QWidget*, std::tuple_size_v<decltype(menivor::Controls)>> widgets_{};
     std::map<std::u16string, PictureRef, std::less<>> pictures_; // one object for each picture
