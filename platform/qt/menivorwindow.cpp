@@ -211,9 +211,18 @@ void MenivorWindow::SetUpFocusFrame()
 {
     focusFrame_ = new FocusFrame(ColourOf(menivor::Form.focusColour), menivor::Form.focusFrameWidth, this);
     focusFrame_->setObjectName(u"FocusFrame"_s);
-    connect(qApp, &QApplication::focusChanged, focusFrame_, [this](QWidget*, QWidget* now) {
-        focusFrame_->Follow(now && now->window() == this ? now : nullptr);
+    // The frame, not the window, is the connection's context: it touches nothing of the window's
+    // own, so that it is safe while the window is being destroyed (see the destructor).
+    FocusFrame* frame = focusFrame_;
+    connect(qApp, &QApplication::focusChanged, frame, [frame](QWidget*, QWidget* now) {
+        frame->Follow(now && now->window() == frame->window() ? now : nullptr);
     });
+}
+
+MenivorWindow::~MenivorWindow()
+{
+    // Deleting the controls moves the focus; the frame stops following before that.
+    disconnect(qApp, &QApplication::focusChanged, focusFrame_, nullptr);
 }
 
 void MenivorWindow::SetAccessibleTexts()

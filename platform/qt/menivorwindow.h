@@ -32,6 +32,7 @@ class MenivorWindow final : public QWidget, private ErrorReporter {
 
 public:
     explicit MenivorWindow(const Clock& clock, QWidget* parent = nullptr);
+    ~MenivorWindow() override;
 
     const Menivor& Form() const { return *form_; }
     // The controls as the form sees them, the hidden ones included (they are no widgets).
