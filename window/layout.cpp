@@ -29,7 +29,7 @@ constexpr std::u16string_view CycleDescription =
 
 } // namespace
 
-const FormSpec Form = {
+const FormDesign Form = {
     u"Menivor", Caption, 6960, 6360, {192, 192, 255}, {255, 192, 128}, {0, 255, 0},
     {0, 0, 0}, {255, 255, 255}, {0, 84, 166}, {255, 255, 255}, {170, 0, 0}, 3,
     u"Times New Roman", 12, 400, 204,
@@ -50,7 +50,7 @@ double ContrastRatio(Colour a, Colour b)
 
 // The phase pictures get their phases' names from the phase table, and the display takes the name
 // of the picture it shows (window/menivor.cpp).
-const std::array<ControlSpec, 21> Controls = {{
+const std::array<ControlDesign, 21> Controls = {{
     {Label, u"Label1", 0, 960, 0, 5055, 375, 2, true, u"Физика (Астрономия) - фази на Луната", {}, {}},
     {Label, u"Label2", 0, 4080, 480, 855, 375, 16, true, u"Ден", {}, {}},
     {Label, u"Label2", 1, 5040, 480, 855, 375, 18, true, u"Месец", {}, {}},
@@ -77,7 +77,7 @@ const std::array<ControlSpec, 21> Controls = {{
     {Text, u"Text1", 1, 600, 4680, 6735, 1815, 1, false, QuotationText, {}, {}},
 }};
 
-std::u16string ControlName(const ControlSpec& control)
+std::u16string ControlName(const ControlDesign& control)
 {
     std::u16string name(control.name);
     if (control.index >= 0)

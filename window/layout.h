@@ -31,7 +31,7 @@ struct Colour {
 
 enum class ControlKind { Label, ListBox, TextBox, CommandButton, PictureBox };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind;
     std::u16string_view name; // the control's name: List1, Text2, ...
     std::int16_t index;       // its index in the control array; -1 for a single control
@@ -46,9 +46,9 @@ struct ControlSpec {
 };
 
 // "List1(0)" for an item of a control array, "Text2" for a single control.
-std::u16string ControlName(const ControlSpec& control);
+std::u16string ControlName(const ControlDesign& control);
 
-struct FormSpec {
+struct FormDesign {
     std::u16string_view name;
     std::u16string_view caption;
     int clientWidth, clientHeight; // twips
@@ -69,11 +69,11 @@ struct FormSpec {
     int fontCharSet;   // 204, Cyrillic
 };
 
-extern const FormSpec Form;
+extern const FormDesign Form;
 
 // The contrast ratio of two colours, 1 to 21, by the relative luminance of sRGB colours: 4.5 or
 // more keeps text readable for weak eyes and on a washed-out projector.
 double ContrastRatio(Colour a, Colour b);
-extern const std::array<ControlSpec, 21> Controls;
+extern const std::array<ControlDesign, 21> Controls;
 
 } // namespace menivor

@@ -31,7 +31,7 @@ QColor ColourOf(Colour colour)
 // scheme can change them.
 QPalette DesignedPalette()
 {
-    const FormSpec& form = menivor::Form;
+    const FormDesign& form = menivor::Form;
     QPalette palette;
     const auto set = [&palette](QPalette::ColorRole role, QColor colour) {
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -61,10 +61,10 @@ QPalette DesignedPalette()
     return palette;
 }
 
-QRect PixelsOf(const ControlSpec& spec)
+QRect PixelsOf(const ControlDesign& design)
 {
-    return QRect(menivor::PixelsOf(spec.left), menivor::PixelsOf(spec.top), menivor::PixelsOf(spec.width),
-                 menivor::PixelsOf(spec.height));
+    return QRect(menivor::PixelsOf(design.left), menivor::PixelsOf(design.top), menivor::PixelsOf(design.width),
+                 menivor::PixelsOf(design.height));
 }
 
 } // namespace
@@ -103,40 +103,40 @@ void MenivorWindow::SetUpWindow()
 void MenivorWindow::CreateControls()
 {
     for (std::size_t i = 0; i < menivor::Controls.size(); ++i) {
-        const ControlSpec& spec = menivor::Controls[i];
-        const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
-        if (!spec.shown) {
+        const ControlDesign& design = menivor::Controls[i];
+        const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
+        if (!design.shown) {
             // Never shown (the phase pictures' boxes, the quotation): no widget, so nothing of it
             // in the window or before a screen reader; the form still reaches its values.
-            if (spec.kind == ControlKind::PictureBox)
+            if (design.kind == ControlKind::PictureBox)
                 controls_.Picture1.at(index) = hiddenPictures_.emplace_back(std::make_unique<StoredPicture>()).get();
-            else if (spec.kind == ControlKind::TextBox && spec.index >= 0)
+            else if (design.kind == ControlKind::TextBox && design.index >= 0)
                 controls_.Text1.at(index) = hiddenTexts_.emplace_back(std::make_unique<StoredText>()).get();
             else
                 throw std::logic_error("MenivorWindow: a hidden control of a kind that cannot be stored");
         } else {
-            QWidget* widget = CreateControl(spec);
+            QWidget* widget = CreateControl(design);
             // Set on each control as well: a desktop theme may give a class of widgets its own.
             widget->setPalette(widget->palette().resolve(palette()));
-            widget->setObjectName(ToQString(ControlName(spec)));
-            widget->setGeometry(PixelsOf(spec));
+            widget->setObjectName(ToQString(ControlName(design)));
+            widget->setGeometry(PixelsOf(design));
             widgets_[i] = widget;
         }
         // The content last: a text is laid out once, at the box's own width, and a picture box
         // takes its picture's size, whatever the table's size says.
-        if (spec.kind == ControlKind::TextBox && spec.index >= 0)
-            controls_.Text1.at(index)->SetText(spec.text);
-        else if (spec.kind == ControlKind::PictureBox)
-            controls_.Picture1.at(index)->SetPicture(PictureNamed(spec.text));
+        if (design.kind == ControlKind::TextBox && design.index >= 0)
+            controls_.Text1.at(index)->SetText(design.text);
+        else if (design.kind == ControlKind::PictureBox)
+            controls_.Picture1.at(index)->SetPicture(PictureNamed(design.text));
     }
 }
 
-QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
+QWidget* MenivorWindow::CreateControl(const ControlDesign& design)
 {
-    const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
-    switch (spec.kind) {
+    const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
+    switch (design.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(ToQString(spec.text), this);
+        auto* label = new QLabel(ToQString(design.text), this);
         QPalette palette = DesignedPalette();
         palette.setColor(QPalette::Window, ColourOf(menivor::Form.labelColour));
         label->setPalette(palette);
@@ -146,12 +146,12 @@ QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
     }
     case ControlKind::ListBox: {
         auto* list = new ListBox(this);
-        list->SetClickHandler([this, i = spec.index] { form_->ListClicked(i); });
+        list->SetClickHandler([this, i = design.index] { form_->ListClicked(i); });
         controls_.List1.at(index) = list;
         return list;
     }
     case ControlKind::TextBox:
-        if (spec.index < 0) { // the date box: one line
+        if (design.index < 0) { // the date box: one line
             auto* box = new LineBox(this);
             controls_.Text2 = box;
             return box;
@@ -161,7 +161,7 @@ QWidget* MenivorWindow::CreateControl(const ControlSpec& spec)
             return box;
         }
     case ControlKind::CommandButton: {
-        auto* button = new ColourButton(ToQString(spec.text), ColourOf(menivor::Form.buttonColour), this);
+        auto* button = new ColourButton(ToQString(design.text), ColourOf(menivor::Form.buttonColour), this);
         button->setAutoDefault(true); // Enter presses it when it has the focus, like Space
         connect(button, &QPushButton::clicked, this, [this] { form_->CalculateClicked(); });
         return button;

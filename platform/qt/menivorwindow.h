@@ -52,7 +52,7 @@ private:
     void SetUpFocusFrame();
     void PlaceOnScreen();
 
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlDesign& design);
     PictureRef PictureNamed(std::u16string_view name);
     void ReportError(std::u16string_view message) override;
 

@@ -116,16 +116,16 @@ public:
         controls.Text2 = &text2_;
         controls.Text1 = {&text1_[0], &text1_[1]};
         std::vector<std::shared_ptr<const NamedPicture>> pictures;
-        for (const menivor::ControlSpec& spec : menivor::Controls) {
-            const auto index = std::size_t(std::max<std::int16_t>(spec.index, 0));
-            if (spec.kind == menivor::ControlKind::PictureBox) {
-                auto same = std::find_if(pictures.begin(), pictures.end(), [&](auto& p) { return p->name == spec.text; });
+        for (const menivor::ControlDesign& design : menivor::Controls) {
+            const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
+            if (design.kind == menivor::ControlKind::PictureBox) {
+                auto same = std::find_if(pictures.begin(), pictures.end(), [&](auto& p) { return p->name == design.text; });
                 if (same == pictures.end())
-                    same = pictures.insert(pictures.end(), std::make_shared<const NamedPicture>(spec.text));
+                    same = pictures.insert(pictures.end(), std::make_shared<const NamedPicture>(design.text));
                 pictures_[index].SetPicture(*same);
                 controls.Picture1[index] = &pictures_[index];
-            } else if (spec.kind == menivor::ControlKind::TextBox && spec.index >= 0) {
-                text1_[index].SetText(spec.text);
+            } else if (design.kind == menivor::ControlKind::TextBox && design.index >= 0) {
+                text1_[index].SetText(design.text);
             }
         }
         form_.emplace(controls, *clock_, errors_);

@@ -18,7 +18,7 @@ TEST_CASE("21 controls under seven names, each name once, tab indices 0 to 20")
 {
     std::set<std::u16string> names;
     std::set<int> tabs;
-    for (const ControlSpec& control : Controls) {
+    for (const ControlDesign& control : Controls) {
         names.insert(ControlName(control));
         tabs.insert(control.tabIndex);
     }
@@ -35,7 +35,7 @@ TEST_CASE("21 controls under seven names, each name once, tab indices 0 to 20")
 
 TEST_CASE("kinds, visibility and pictures by name")
 {
-    for (const ControlSpec& control : Controls) {
+    for (const ControlDesign& control : Controls) {
         const std::u16string name = ControlName(control);
         INFO(Utf8Of(name));
         const bool phasePicture = control.name == u"Picture1" && control.index >= 1 && control.index <= 8;
