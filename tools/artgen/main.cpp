@@ -219,22 +219,54 @@ bool Save(const QString& path, const QImage& image, const char* format)
     return true;
 }
 
-// An .ico holding one PNG image, as Windows Vista and later read it.
-bool SaveIco(const QString& path, const QImage& image)
+// An .ico as every Windows version reads it: the 32x32 image in 256 colours as a classic bitmap
+// (palette, pixels bottom-up, then a 1-bit transparency mask), the larger ones in full colour as
+// PNG (Vista and later). Entries in the order given.
+bool SaveIco(const QString& path, const QImage& indexed32, const QList<QImage>& larger)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "png");
+    QByteArray bitmap;
+    const auto put16 = [](QByteArray& to, int v) { to.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+    const auto put32 = [&put16](QByteArray& to, int v) { put16(to, v & 0xFFFF); put16(to, (v >> 16) & 0xFFFF); };
+    const int side = indexed32.width();
+    put32(bitmap, 40), put32(bitmap, side), put32(bitmap, 2 * side); // header size; height of pixels + mask
+    put16(bitmap, 1), put16(bitmap, 8);                               // planes, bits per pixel
+    for (int field = 0; field < 6; ++field)                          // no compression, sizes and counts
+        put32(bitmap, 0);                                             // left to the reader (all 256 used)
+    for (int i = 0; i < 256; ++i) {
+        const QRgb rgb = i < indexed32.colorCount() ? indexed32.color(i) : 0;
+        bitmap.append(char(qBlue(rgb))).append(char(qGreen(rgb))).append(char(qRed(rgb))).append(char(0));
+    }
+    for (int y = side - 1; y >= 0; --y) // rows of 32 bytes: no padding needed
+        bitmap.append(reinterpret_cast<const char*>(indexed32.constScanLine(y)), side);
+    const int maskRow = ((side + 31) / 32) * 4;
+    for (int y = side - 1; y >= 0; --y) {
+        QByteArray row(maskRow, 0);
+        for (int x = 0; x < side; ++x)
+            if (qAlpha(indexed32.color(indexed32.pixelIndex(x, y))) < 128)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        bitmap.append(row);
+    }
+    QList<QByteArray> images{bitmap};
+    for (const QImage& image : larger) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        images.append(png);
+    }
     QByteArray ico;
-    const auto put16 = [&ico](int v) { ico.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
-    const auto put32 = [&](int v) { put16(v & 0xFFFF); put16((v >> 16) & 0xFFFF); };
-    put16(0), put16(1), put16(1);                     // reserved, type icon, one image
-    ico.append(char(image.width())).append(char(image.height()));
-    ico.append(char(0)).append(char(0));              // no palette count, reserved
-    put16(1), put16(8);                               // planes, bits per pixel
-    put32(int(png.size())), put32(6 + 16);            // size and offset of the image
-    ico.append(png);
+    put16(ico, 0), put16(ico, 1), put16(ico, int(images.size())); // reserved, type icon, count
+    int offset = 6 + 16 * int(images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const QImage& image = i == 0 ? indexed32 : larger[i - 1];
+        ico.append(char(image.width() & 0xFF)).append(char(image.height() & 0xFF)); // 0 means 256
+        ico.append(char(0)).append(char(0));                 // palette count (0: 256 or none), reserved
+        put16(ico, 1), put16(ico, i == 0 ? 8 : 32);          // planes, bits per pixel
+        put32(ico, int(images[i].size())), put32(ico, offset);
+        offset += int(images[i].size());
+    }
+    for (const QByteArray& image : images)
+        ico.append(image);
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
 }
@@ -258,9 +290,12 @@ int main(int argc, char** argv)
     }
     const QImage icon = Icon(32).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     ok &= Save(out.filePath("menivor.png"), icon, "png");
-    ok &= SaveIco(out.filePath("menivor.ico"), icon);
     // Larger icons for menus and software centres, in full colour.
-    for (int size : {64, 128, 256})
-        ok &= Save(out.filePath(QString("menivor-%1.png").arg(size)), Icon(size), "png");
+    QList<QImage> larger;
+    for (int size : {48, 64, 128, 256})
+        larger.append(Icon(size).convertToFormat(QImage::Format_ARGB32));
+    for (const QImage& image : larger.sliced(1))
+        ok &= Save(out.filePath(QString("menivor-%1.png").arg(image.width())), image, "png");
+    ok &= SaveIco(out.filePath("menivor.ico"), icon, larger);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "platform/controls.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace menivor::win32 {
+
+// A date list as a standard LISTBOX (single selection, notifying its parent). LB_SETCURSEL sends
+// no notification, so SetListIndex runs the click handling itself; the parent passes on the
+// user's picks (LBN_SELCHANGE) to OnSelectionChange.
+class ListBox final : public ListControl {
+public:
+    explicit ListBox(HWND list) : list_(list) {}
+
+    HWND Handle() const { return list_; }
+    void SetClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
+    // The user picked an entry (LBN_SELCHANGE): runs the click handling once if the selection moved.
+    void OnSelectionChange();
+
+    void Clear() override;
+    void AddItem(std::u16string_view text) override;
+    std::int16_t ListCount() const override;
+    std::int16_t ListIndex() const override;
+    void SetListIndex(std::int16_t index) override;
+    std::u16string List(std::int16_t index) const override;
+
+private:
+    void Click();
+
+    HWND list_;
+    std::function<void()> click_;
+    std::int16_t reportedIndex_ = -1; // the selection the click handling last ran for
+};
+
+} // namespace menivor::win32
