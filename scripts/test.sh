@@ -2,7 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with warnings as errors, and runs the whole test suite
-# headless. An optional argument picks the build: dev (default) or asan.
+# headless: the Linux program's, then the Windows program's (64-bit under Wine; the 32-bit one
+# is built and its executable checked, as this machine cannot run 32-bit programs). An optional
+# argument picks the build: dev (default, both programs) or asan (the Linux program's suite under
+# the sanitizers).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 preset=${1:-dev}
@@ -13,3 +16,9 @@ esac
 bash "$root/scripts/build.sh" "$preset"
 cd "$root"
 ctest --preset "$preset"
+if [[ $preset == dev ]]; then
+    for windows in windows-dev windows-i686-dev; do
+        bash "$root/scripts/build.sh" "$windows"
+        ctest --preset "$windows"
+    done
+fi

@@ -24,6 +24,7 @@ msiinfo export "$msi" Shortcut |
     } { print }' >"$work/tables/Shortcut.idt"
 msibuild "$msi" -i "$work/tables/Property.idt"
 msibuild "$msi" -i "$work/tables/Shortcut.idt"
-# What a user sees must have arrived.
-msiinfo export "$msi" Property | grep -q $'^ProductName\tФази на Луната\r$'
-msiinfo export "$msi" Shortcut | grep -q $'\tMENIVOR|Фази на Луната\t'
+# What a user sees must have arrived. (Read whole first: grep -q stops reading at its match,
+# and a writer still writing would fail on the closed pipe.)
+grep -q $'^ProductName\tФази на Луната\r$' <<<"$(msiinfo export "$msi" Property)"
+grep -q $'\tMENIVOR|Фази на Луната\t' <<<"$(msiinfo export "$msi" Shortcut)"
