@@ -5,8 +5,21 @@
 # the phase model's ns per call, start-up to the first frame and peak memory beside a bare Qt
 # window (wall clock over many runs, and instruction counts, which do not depend on the load),
 # and Calculate's press-to-repaint latency. Start-up and latency run on a private Xvfb.
+# "bench.sh windows [runs]" measures the Windows program instead: start-up to the first frame
+# and peak working set beside a bare Win32 window, under 64-bit Wine on a private Xvfb.
+# usage: bench.sh [windows] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [[ ${1:-} == windows ]]; then
+    runs=${2:-20}
+    bash "$root/scripts/build.sh" windows-dev
+    dir=$root/build/windows-dev
+    wine=(bash "$root/tests/win32/wine.sh" "$dir/wine-prefix")
+    echo "== Windows start-up under Wine, $runs runs each, wall clock"
+    bash "$root/scripts/with-xvfb.sh" -s 1280x1024 "${wine[@]}" --once "$dir/bench/win32/startup_bench.exe" \
+        "$dir/app/windows/menivor.exe" "$dir/bench/win32/bare_window.exe" "$runs"
+    exit 0
+fi
 bash "$root/scripts/build.sh" dev
 dir=$root/build/dev
 runs=${1:-20}

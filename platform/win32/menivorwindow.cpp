@@ -84,30 +84,23 @@ void RegisterClass(const WNDCLASSEXW& type)
 
 // What a screen reader says of a control, through Windows' dynamic annotation (where the system
 // offers it; without it, the controls' own texts still speak for them).
-void Annotate(HWND control, const ControlDesign& design)
+void Annotate(IAccPropServices& services, HWND control, const ControlDesign& design)
 {
     const bool picture = design.kind == ControlKind::PictureBox;
-    if (design.accessibleDescription.empty() && (picture || design.accessibleName.empty()))
-        return;
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&services))))
-        return;
     // A picture box's name is its window text, which follows the phase it shows.
     if (!picture && !design.accessibleName.empty())
-        services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                 WideOf(design.accessibleName).c_str());
+        services.SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                WideOf(design.accessibleName).c_str());
     if (!design.accessibleDescription.empty())
-        services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                 WideOf(design.accessibleDescription).c_str());
+        services.SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                WideOf(design.accessibleDescription).c_str());
     if (picture) {
         VARIANT role;
         VariantInit(&role);
         role.vt = VT_I4;
         role.lVal = ROLE_SYSTEM_GRAPHIC;
-        services->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, role);
+        services.SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, role);
     }
-    services->Release();
 }
 
 } // namespace
@@ -130,6 +123,7 @@ MenivorWindow::MenivorWindow(HINSTANCE module, const Clock& clock)
         CreateControls();
         LayOut(dpi_);
         SetDesignedContents();
+        Annotate();
         PlaceOnScreen();
         form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this));
         form_->Load();
@@ -196,7 +190,6 @@ void MenivorWindow::CreateControls()
         const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
         if (design.shown) {
             handles_[i] = CreateControl(i);
-            Annotate(handles_[i], design);
         } else if (design.kind == ControlKind::PictureBox) {
             // Never shown: no window, so nothing of it on the screen or before a screen reader.
             pictures_.at(index) = std::make_unique<StoredPicture>();
@@ -210,6 +203,18 @@ void MenivorWindow::CreateControls()
     }
     focusFrame_ = CreateWindowExW(0, FocusFrameClass, L"", WS_CHILD | WS_DISABLED, 0, 0, 0, 0, window_, nullptr,
                                   module_, nullptr);
+}
+
+void MenivorWindow::Annotate()
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services))))
+        return;
+    for (std::size_t i = 0; i < menivor::Controls.size(); ++i)
+        if (handles_[i])
+            menivor::win32::Annotate(*services, handles_[i], menivor::Controls[i]);
+    services->Release();
 }
 
 void MenivorWindow::SetDesignedContents()

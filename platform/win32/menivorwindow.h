@@ -56,6 +56,7 @@ private:
     void CreateControls();
     HWND CreateControl(std::size_t i);
     void SetDesignedContents();
+    void Annotate(); // names and descriptions for screen readers
     PictureRef PictureNamed(std::u16string_view name);
     void LayOut(UINT dpi);
     void PlaceOnScreen();
