@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +40,30 @@ public:
 
 // The error for an index outside a list's entries.
 [[noreturn]] void ThrowBadListIndex(std::int16_t index, std::int16_t count);
+
+// When a toolkit's list runs its click handling: every time code sets the selection, and once
+// for each user's pick of another entry than the one the handling last ran for (toolkits also
+// report a click on the entry already picked). Each toolkit layer's list keeps one.
+class ListClicks {
+public:
+    void SetHandler(std::function<void()> handler) { handler_ = std::move(handler); }
+    void Forget() { reported_ = -1; }               // the list was cleared
+    void Run(std::int16_t selected)                 // code set the selection
+    {
+        reported_ = selected;
+        if (handler_)
+            handler_();
+    }
+    void UserPicked(std::int16_t selected)          // the user picked; -1 if nothing is selected
+    {
+        if (selected >= 0 && selected != reported_)
+            Run(selected);
+    }
+
+private:
+    std::function<void()> handler_;
+    std::int16_t reported_ = -1; // the selection the handling last ran for
+};
 
 // A text box that the user can read, select and copy but not change; code sets it freely.
 class TextControl {
@@ -74,6 +99,15 @@ class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
     virtual void ReportError(std::u16string_view message) = 0;
+};
+
+// Tells a result to a screen reader's user once, when it is on the screen, through the platform's
+// accessibility (an announcement where the platform has one). For what appears where the user's
+// focus is not: the focus stays on the button that was pressed.
+class Announcer {
+public:
+    virtual ~Announcer() = default;
+    virtual void Announce(std::u16string_view text) = 0;
 };
 
 // Where today's date comes from: the platform's local calendar date; tests hand in a fixed one.

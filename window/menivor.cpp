@@ -14,10 +14,11 @@
 
 namespace menivor {
 
-Menivor::Menivor(const FormControls& controls, const Clock& clock, ErrorReporter& errors)
+Menivor::Menivor(const FormControls& controls, const Clock& clock, ErrorReporter& errors, Announcer& announcer)
     : controls_(controls)
     , clock_(clock)
     , errors_(errors)
+    , announcer_(announcer)
 {
     for (auto* control : controls_.List1)
         if (!control)
@@ -45,15 +46,20 @@ void Menivor::ListClicked(std::int16_t Index)
 
 void Menivor::CalculateClicked()
 {
-    RunHandler([this] { Command1_Click(); });
+    // The new picture and description are where the focus is not (it stays on the button): a
+    // screen reader's user hears them once, after the press. A press that failed shows its error
+    // instead, and the window as it was.
+    if (RunHandler([this] { Command1_Click(); }))
+        announcer_.Announce(Utf16Of(PhaseNameOf(PhaseIndex).value_or("")) + u". "
+                            + Utf16Of(DescriptionOf(PhaseIndex).value_or("")));
 }
 
 template <class Handler>
-void Menivor::RunHandler(Handler&& handler)
+bool Menivor::RunHandler(Handler&& handler)
 {
     if (handlerDepth_ > 0) {
         handler();
-        return;
+        return true;
     }
     PictureControl& display = *controls_.Picture1[9];
     const std::u16string text2 = controls_.Text2->Text();
@@ -66,6 +72,7 @@ void Menivor::RunHandler(Handler&& handler)
     try {
         handler();
         --handlerDepth_;
+        return true;
     } catch (const std::exception& error) {
         --handlerDepth_;
         controls_.Text2->SetText(text2);
@@ -76,6 +83,7 @@ void Menivor::RunHandler(Handler&& handler)
         PhaseIndex = phaseIndex;
         CyclePosition = cyclePosition;
         errors_.ReportError(Utf16Of(error.what()));
+        return false;
     }
 }
 

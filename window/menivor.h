@@ -24,10 +24,11 @@ struct FormControls {
 // date as a picture and a one-line description. It opens on the clock's today, with today's
 // phase already shown. The toolkit layer creates the controls, then this form, calls Load()
 // before it shows the window, and passes on the events: a list's click handling and a press of
-// the Calculate button.
+// the Calculate button. After each press that shows a result, the result (the phase's name and
+// description) is announced once.
 class Menivor {
 public:
-    Menivor(const FormControls& controls, const Clock& clock, ErrorReporter& errors);
+    Menivor(const FormControls& controls, const Clock& clock, ErrorReporter& errors, Announcer& announcer);
 
     void Load();                            // runs Form_Load
     void ListClicked(std::int16_t Index);   // runs List1_Click(Index)
@@ -50,12 +51,14 @@ private:
     // values (date box, display, description, phase) are put back as they were before it ran, so
     // that the window stays usable and consistent. A handler run inside another one (a list's
     // click handling inside the load handling) leaves its errors to the outer one.
+    // Returns whether it ran to its end.
     template <class Handler>
-    void RunHandler(Handler&& handler);
+    bool RunHandler(Handler&& handler);
 
     FormControls controls_;
     const Clock& clock_;
     ErrorReporter& errors_;
+    Announcer& announcer_;
     int handlerDepth_ = 0;
 
     // Window-level state: the phase found last (0-7) and the working value of its calculation,

@@ -26,7 +26,7 @@ void ListBox::Clear()
 {
     const QScopedValueRollback quiet(changingFromCode_, true);
     clear();
-    reportedIndex_ = -1;
+    clicks_.Forget();
 }
 
 void ListBox::AddItem(std::u16string_view text)
@@ -61,7 +61,7 @@ void ListBox::SetListIndex(std::int16_t index)
             selectionModel()->select(model()->index(index, 0), QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(index));
     }
-    Click();
+    clicks_.Run(index);
 }
 
 std::u16string ListBox::List(std::int16_t index) const
@@ -107,15 +107,7 @@ void ListBox::OnSelectionChanged()
     if (changingFromCode_)
         return;
     const std::int16_t selected = ListIndex();
-    if (selected >= 0 && selected != reportedIndex_)
-        Click();
-}
-
-void ListBox::Click()
-{
-    reportedIndex_ = ListIndex();
-    if (click_)
-        click_();
+    clicks_.UserPicked(selected);
 }
 
 } // namespace menivor::qt

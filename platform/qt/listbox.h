@@ -25,7 +25,7 @@ class ListBox : public QListWidget, public ListControl {
 public:
     explicit ListBox(QWidget* parent = nullptr);
 
-    void SetClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
+    void SetClickHandler(std::function<void()> handler) { clicks_.SetHandler(std::move(handler)); }
 
     void Clear() override;
     void AddItem(std::u16string_view text) override;
@@ -41,11 +41,9 @@ protected:
 
 private:
     void OnSelectionChanged();
-    void Click();
 
-    std::function<void()> click_;
     bool changingFromCode_ = false; // our own code is changing the list: Qt's signals are noise
-    std::int16_t reportedIndex_ = -1; // the selection the click handling last ran for
+    ListClicks clicks_;
 };
 
 } // namespace menivor::qt

@@ -6,6 +6,7 @@
 #include "platform/qt/focusframe.h"
 #include "platform/qt/text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -79,7 +80,7 @@ MenivorWindow::MenivorWindow(const Clock& clock, QWidget* parent)
     SetAccessibleTexts();
     SetUpFocusFrame();
     PlaceOnScreen();
-    form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this));
+    form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this), static_cast<Announcer&>(*this));
     form_->Load();
 }
 
@@ -164,6 +165,7 @@ QWidget* MenivorWindow::CreateControl(const ControlDesign& design)
         auto* button = new ColourButton(ToQString(design.text), ColourOf(menivor::Form.buttonColour), this);
         button->setAutoDefault(true); // Enter presses it when it has the focus, like Space
         connect(button, &QPushButton::clicked, this, [this] { form_->CalculateClicked(); });
+        calculateButton_ = button;
         return button;
     }
     case ControlKind::PictureBox: {
@@ -262,6 +264,18 @@ bool MenivorWindow::event(QEvent* event)
         PlaceOnScreen();
     }
     return handled;
+}
+
+void MenivorWindow::Announce(std::u16string_view text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(calculateButton_, ToQString(text));
+    QAccessible::updateAccessibility(&event);
+#else
+    // Before Qt 6.8 there is no announcement: the pressed button's description becomes the
+    // result, and screen readers speak a description change of the control with the focus.
+    calculateButton_->setAccessibleDescription(ToQString(text));
+#endif
 }
 
 void MenivorWindow::ReportError(std::u16string_view message)

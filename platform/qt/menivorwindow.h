@@ -27,7 +27,7 @@ class FocusFrame;
 // around the form's logic. Its load handling has run when the constructor returns; show() it
 // afterwards. Sizes are device-independent pixels (15 twips each), so that the window scales
 // as a whole on dense screens.
-class MenivorWindow final : public QWidget, private ErrorReporter {
+class MenivorWindow final : public QWidget, private ErrorReporter, private Announcer {
     Q_OBJECT
 
 public:
@@ -55,8 +55,10 @@ private:
     QWidget* CreateControl(const ControlDesign& design);
     PictureRef PictureNamed(std::u16string_view name);
     void ReportError(std::u16string_view message) override;
+    void Announce(std::u16string_view text) override;
 
     FormControls controls_;
+    QWidget* calculateButton_ = nullptr;
     FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
     bool centredWithFrame_ = false;
     // In the table's order; none for a control that is never shown.

@@ -12,7 +12,7 @@ namespace menivor::win32 {
 void ListBox::Clear()
 {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    reportedIndex_ = -1;
+    clicks_.Forget();
 }
 
 void ListBox::AddItem(std::u16string_view text)
@@ -38,7 +38,7 @@ void ListBox::SetListIndex(std::int16_t index)
     if (index < 0 || index >= ListCount())
         ThrowBadListIndex(index, ListCount());
     SendMessageW(list_, LB_SETCURSEL, WPARAM(index), 0); // also scrolls the entry into view
-    Click();
+    clicks_.Run(index);
 }
 
 std::u16string ListBox::List(std::int16_t index) const
@@ -56,15 +56,7 @@ void ListBox::OnSelectionChange()
 {
     // Windows also notifies a click on the entry that is already picked.
     const std::int16_t selected = ListIndex();
-    if (selected >= 0 && selected != reportedIndex_)
-        Click();
-}
-
-void ListBox::Click()
-{
-    reportedIndex_ = ListIndex();
-    if (click_)
-        click_();
+    clicks_.UserPicked(selected);
 }
 
 } // namespace menivor::win32

@@ -19,7 +19,7 @@ public:
     explicit ListBox(HWND list) : list_(list) {}
 
     HWND Handle() const { return list_; }
-    void SetClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
+    void SetClickHandler(std::function<void()> handler) { clicks_.SetHandler(std::move(handler)); }
     // The user picked an entry (LBN_SELCHANGE): runs the click handling once if the selection moved.
     void OnSelectionChange();
 
@@ -31,11 +31,9 @@ public:
     std::u16string List(std::int16_t index) const override;
 
 private:
-    void Click();
 
     HWND list_;
-    std::function<void()> click_;
-    std::int16_t reportedIndex_ = -1; // the selection the click handling last ran for
+    ListClicks clicks_;
 };
 
 } // namespace menivor::win32

@@ -125,7 +125,7 @@ MenivorWindow::MenivorWindow(HINSTANCE module, const Clock& clock)
         SetDesignedContents();
         Annotate();
         PlaceOnScreen();
-        form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this));
+        form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this), static_cast<Announcer&>(*this));
         form_->Load();
     } catch (...) {
         Destroy();
@@ -387,6 +387,33 @@ void MenivorWindow::ReportError(std::u16string_view message)
     // Shown once the handler has returned (and the window is on the screen, for the load's error).
     pendingErrors_.emplace_back(message);
     PostMessageW(window_, ReportErrorMessage, 0, 0);
+}
+
+void MenivorWindow::Announce(std::u16string_view text)
+{
+    // A UI Automation notification, which Narrator and NVDA speak (Windows 10 1709 and later;
+    // looked up so that older systems start too, where the display's name change is all there is).
+    HMODULE automation = GetModuleHandleW(L"uiautomationcore.dll");
+    if (!automation)
+        automation = LoadLibraryW(L"uiautomationcore.dll"); // stays loaded for the process
+    if (!automation)
+        return;
+    using HostProvider = HRESULT(WINAPI*)(HWND, IUnknown**);
+    using RaiseNotification = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
+    const auto host = reinterpret_cast<HostProvider>(
+        reinterpret_cast<void (*)()>(GetProcAddress(automation, "UiaHostProviderFromHwnd")));
+    const auto raise = reinterpret_cast<RaiseNotification>(
+        reinterpret_cast<void (*)()>(GetProcAddress(automation, "UiaRaiseNotificationEvent")));
+    IUnknown* provider = nullptr;
+    if (!host || !raise || FAILED(host(window_, &provider)) || !provider)
+        return;
+    BSTR said = SysAllocString(WideOf(text).c_str());
+    BSTR activity = SysAllocString(L"MenivorResult");
+    constexpr int ActionCompleted = 2, ImportantMostRecent = 1; // NotificationKind, NotificationProcessing
+    raise(provider, ActionCompleted, ImportantMostRecent, said, activity);
+    SysFreeString(activity);
+    SysFreeString(said);
+    provider->Release();
 }
 
 void MenivorWindow::ShowPendingError()

@@ -25,7 +25,7 @@ namespace menivor::win32 {
 // around the form's logic: window class "Menivor", a fixed single border with a close button,
 // per-monitor DPI aware. Creating it creates the controls and runs the load handling; Show()
 // puts it on the screen, Run() delivers its events until it is closed.
-class MenivorWindow final : public ErrorReporter {
+class MenivorWindow final : public ErrorReporter, private Announcer {
 public:
     static constexpr const wchar_t* ClassName = L"Menivor";
 
@@ -48,6 +48,7 @@ public:
     void ReportError(std::u16string_view message) override;
 
 private:
+    void Announce(std::u16string_view text) override;
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 

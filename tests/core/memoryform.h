@@ -101,6 +101,12 @@ public:
     void ReportError(std::u16string_view message) override { messages.emplace_back(message); }
 };
 
+class CollectedAnnouncements final : public menivor::Announcer {
+public:
+    std::vector<std::u16string> texts;
+    void Announce(std::u16string_view text) override { texts.emplace_back(text); }
+};
+
 // The form on in-memory controls, set up from the layout table as a toolkit layer does it: each
 // picture box holds its picture (one object for each picture name), the text boxes their
 // designed texts. Load() has run when the constructor returns.
@@ -128,7 +134,7 @@ public:
                 text1_[index].SetText(design.text);
             }
         }
-        form_.emplace(controls, *clock_, errors_);
+        form_.emplace(controls, *clock_, errors_, announcements_);
         form_->Load();
     }
     MemoryForm(const MemoryForm&) = delete;
@@ -140,6 +146,7 @@ public:
     menivor::StoredText& description() { return text1_[0]; }
     menivor::StoredPicture& picture(std::size_t slot) { return pictures_.at(slot); }
     std::vector<std::u16string>& errors() { return errors_.messages; }
+    std::vector<std::u16string>& announced() { return announcements_.texts; }
 
     // The picture name the display shows, and whether it is the very object of a phase's box.
     std::u16string displayed() { return static_cast<const NamedPicture&>(*pictures_[9].GetPicture()).name; }
@@ -161,5 +168,6 @@ private:
     std::array<menivor::StoredText, 2> text1_;
     std::array<menivor::StoredPicture, 10> pictures_;
     CollectedErrors errors_;
+    CollectedAnnouncements announcements_;
     std::optional<menivor::Menivor> form_;
 };

@@ -197,6 +197,27 @@ TEST_CASE("an entry that names no month is reported and nothing is left half-don
     CHECK(started.errors().size() == 1);
 }
 
+TEST_CASE("each press tells a screen reader its result once; start-up, picks and a failed press tell nothing")
+{
+    MemoryForm started = StartedOn(2014y / 9 / 9);
+    CHECK(started.announced().empty()); // the window opening speaks for itself
+    started.list(0).Pick(u"2");
+    started.list(1).Pick(u"9"); // leaves no day picked
+    CHECK(started.announced().empty());
+    started.form().CalculateClicked(); // 9-1-2014, day 1 taken
+    started.list(0).Pick(u"16");
+    started.form().CalculateClicked(); // 9-16-2014
+    started.form().CalculateClicked(); // the same again: said again, the user asked again
+    CHECK(started.announced() == std::vector<std::u16string>{
+        u"Първа четвърт. Нарастване - дясна осветена част първа четвърт",
+        u"Последна четвърт. Намаляване - лява осветена част, стара луна, последна четвърт",
+        u"Последна четвърт. Намаляване - лява осветена част, стара луна, последна четвърт"});
+    started.list(1).Entries()[8] = u"13"; // month 9's entry names no month: the press fails
+    started.form().CalculateClicked();
+    CHECK(started.errors().size() == 1);
+    CHECK(started.announced().size() == 3);
+}
+
 TEST_CASE("every day of the lists, against the phase model")
 {
     MemoryForm started = StartedOn(2014y / 9 / 9);

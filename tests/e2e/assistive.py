@@ -79,13 +79,28 @@ def wait_until(condition, seconds=5.0):
 
 
 class Events:
-    """The events a screen reader would hear of: text put into a box, and focus moving."""
+    """The events a screen reader would hear of: text put into a box, focus moving, and what is
+    told to the user: an announcement (Qt 6.8 and later) or, before that, a new description of the
+    button that has the focus."""
 
     def __init__(self):
         self.inserted = []  # (box name, text)
         self.focused = []   # (role, name) of what claimed the focus
+        self.told = []      # what an announcement or the button's new description said
         pyatspi.Registry.registerEventListener(self.on_insert, "object:text-changed:insert")
         pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.on_description, "object:property-change:accessible-description")
+        try:
+            pyatspi.Registry.registerEventListener(self.on_announcement, "object:announcement")
+        except Exception:  # an AT-SPI without announcements
+            pass
+
+    def on_description(self, event):
+        if event.source.getRole() == ROLES["push button"]:
+            self.told.append(event.source.description)
+
+    def on_announcement(self, event):
+        self.told.append(str(event.any_data))
 
     def on_insert(self, event):
         self.inserted.append((event.source.name, str(event.any_data)))
@@ -98,6 +113,7 @@ class Events:
         pump(0.5)  # whatever was still on its way
         self.inserted.clear()
         self.focused.clear()
+        self.told.clear()
 
     def announced(self, text):
         return [entry for entry in self.inserted if entry == ("Описание", text)]
@@ -168,6 +184,8 @@ def main():
         pump(0.5)
         check("the new description reaches the bus once", len(events.announced(expected)) == 1,
               str(events.inserted))
+        check("the result is told once: the phase's name and description",
+              events.told == ["Първа четвърт. " + expected], str(events.told))
 
         # A month pick leaves no day picked: the press picks day 1 itself, and nothing claims
         # the focus for that entry (the user did not move there).
@@ -179,6 +197,7 @@ def main():
         expected = "Новолуние - Луната е обърната с тъмната си страна към Земята"
         check("the description of 6-1-2079 reaches the bus once", len(events.announced(expected)) == 1,
               str(events.inserted))
+        check("the result of 6-1-2079 is told once", events.told == ["Новолуние. " + expected], str(events.told))
         check("no list entry claims the focus", not [f for f in events.focused if f[0] == ROLES["list item"]],
               str(events.focused))
 
