@@ -3,6 +3,7 @@
 
 #include "platform/qt/menivorwindow.h"
 
+#include "platform/qt/announcement.h"
 #include "platform/qt/focusframe.h"
 #include "platform/qt/text.h"
 
@@ -272,9 +273,10 @@ void MenivorWindow::Announce(std::u16string_view text)
     QAccessibleAnnouncementEvent event(calculateButton_, ToQString(text));
     QAccessible::updateAccessibility(&event);
 #else
-    // Before Qt 6.8 there is no announcement: the pressed button's description becomes the
-    // result, and screen readers speak a description change of the control with the focus.
-    calculateButton_->setAccessibleDescription(ToQString(text));
+    // Made at the first result, so that nothing of it is before a screen reader until then.
+    if (!announcement_)
+        announcement_ = new Announcement(this);
+    announcement_->Tell(ToQString(text));
 #endif
 }
 

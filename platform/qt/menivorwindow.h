@@ -27,6 +27,8 @@ class FocusFrame;
 // around the form's logic. Its load handling has run when the constructor returns; show() it
 // afterwards. Sizes are device-independent pixels (15 twips each), so that the window scales
 // as a whole on dense screens.
+class Announcement;
+
 class MenivorWindow final : public QWidget, private ErrorReporter, private Announcer {
     Q_OBJECT
 
@@ -59,6 +61,7 @@ private:
 
     FormControls controls_;
     QWidget* calculateButton_ = nullptr;
+    Announcement* announcement_ = nullptr; // before Qt 6.8: tells screen readers the results
     FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
     bool centredWithFrame_ = false;
     // In the table's order; none for a control that is never shown.

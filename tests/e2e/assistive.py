@@ -80,8 +80,8 @@ def wait_until(condition, seconds=5.0):
 
 class Events:
     """The events a screen reader would hear of: text put into a box, focus moving, and what is
-    told to the user: an announcement (Qt 6.8 and later) or, before that, a new description of the
-    button that has the focus."""
+    told to the user: an announcement (Qt 6.8 and later) or, before that, a notification that
+    shows."""
 
     def __init__(self):
         self.inserted = []  # (box name, text)
@@ -89,15 +89,15 @@ class Events:
         self.told = []      # what an announcement or the button's new description said
         pyatspi.Registry.registerEventListener(self.on_insert, "object:text-changed:insert")
         pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
-        pyatspi.Registry.registerEventListener(self.on_description, "object:property-change:accessible-description")
+        pyatspi.Registry.registerEventListener(self.on_showing, "object:state-changed:showing")
         try:
             pyatspi.Registry.registerEventListener(self.on_announcement, "object:announcement")
         except Exception:  # an AT-SPI without announcements
             pass
 
-    def on_description(self, event):
-        if event.source.getRole() == ROLES["push button"]:
-            self.told.append(event.source.description)
+    def on_showing(self, event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            self.told.append(event.source.name)
 
     def on_announcement(self, event):
         self.told.append(str(event.any_data))
