@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program under 64-bit Wine in a test prefix, made on first use: DPI pinned at 96,
+# Runs a Windows program under 64-bit Wine in a test prefix, made on first use: DPI pinned at 96
+# (or at MENIVOR_WINE_DPI, for a prefix of a denser screen),
 # Times New Roman standing for Liberation Serif (its metric twin), no menu entries, no Mono or
 # Gecko downloads, and no crash dialog waiting for a click: a program that crashes ends.
 #   wine.sh <prefix> <program> [arguments...]   runs it (the Wine server stays up)
@@ -29,7 +30,7 @@ if [[ ! -f $prefix/system.reg ]]; then
         if [[ ! -f $prefix/system.reg ]]; then
             echo "wine.sh: making the Wine prefix $prefix"
             "$wine" wineboot -i >/dev/null 2>&1
-            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${MENIVOR_WINE_DPI:-96}" /f >/dev/null
             "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
                 /d 'Liberation Serif' /f >/dev/null
             stop
