@@ -431,12 +431,7 @@ void MenivorWindow::OnCommand(int id, int code)
     if (id == IDOK && code == BN_CLICKED) {
         // Enter anywhere in the window arrives here too; it presses the button only where the
         // button has the focus, as a click or Space gives it.
-        const std::size_t button = std::size_t(std::find_if(menivor::Controls.begin(), menivor::Controls.end(),
-                                                            [](const ControlDesign& design) {
-                                                                return design.kind == ControlKind::CommandButton;
-                                                            })
-                                               - menivor::Controls.begin());
-        if (GetFocus() == handles_.at(button))
+        if (GetFocus() == GetDlgItem(window_, IDOK))
             form_->CalculateClicked();
         return;
     }

@@ -175,6 +175,18 @@ TEST_CASE("a read-only EDIT box: code sets it, the user cannot, reading starts a
     SendMessageW(edit, WM_CHAR, L'Ж', 0);
     SendMessageW(edit, WM_CUT, 0, 0);
     CHECK(box.Text() == ReadingText);
+    // Selected text copies.
+    SendMessageW(edit, EM_SETSEL, 0, 6);
+    SendMessageW(edit, WM_COPY, 0, 0);
+    std::u16string copied;
+    if (OpenClipboard(host.parent)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            copied = U16Of(static_cast<const wchar_t*>(GlobalLock(data)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    CHECK(copied == u"Луната");
     DestroyWindow(edit);
     DeleteObject(font);
 }
@@ -204,6 +216,9 @@ TEST_CASE("the window as designed, on 9 September 2014 (full moon)")
 {
     const FixedClock clock(std::chrono::year(2014) / 9 / 9);
     MenivorWindow window(Module(), clock);
+    // The load handling has run before the window is shown.
+    CHECK_FALSE(IsWindowVisible(window.Handle()));
+    CHECK(window.Controls().Text2->Text() == u"09-09-2014");
     window.Show(SW_SHOWNORMAL);
     const FormControls& controls = window.Controls();
     const auto control = [&](std::u16string_view name, std::int16_t index = -1) {
