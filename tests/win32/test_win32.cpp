@@ -87,6 +87,63 @@ private:
     std::chrono::year_month_day day_;
 };
 
+class FailingClock final : public Clock {
+public:
+    std::chrono::year_month_day Today() const override
+    {
+        throw RuntimeError(ErrorKind::InvalidPropertyValue, "часовникът не отговаря");
+    }
+};
+
+// The texts of the first message box the thread shows, which is then closed: what a user reads.
+struct SeenMessage {
+    std::u16string caption, text;
+};
+
+BOOL CALLBACK CloseMessageBox(HWND window, LPARAM lParam)
+{
+    wchar_t type[16] = {};
+    GetClassNameW(window, type, 16);
+    if (std::wstring_view(type) != L"#32770" || !IsWindowVisible(window))
+        return TRUE;
+    auto* seen = reinterpret_cast<SeenMessage*>(lParam);
+    seen->caption = WindowText(window);
+    HWND text = FindWindowExW(window, nullptr, L"Static", nullptr);
+    while (text && WindowText(text).empty())
+        text = FindWindowExW(window, text, L"Static", nullptr);
+    if (text)
+        seen->text = WindowText(text);
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+// Runs the thread's messages (for at most 10 s) until a message box has been shown and closed.
+// The box runs a message loop of its own: the timer's procedure is called from either loop.
+SeenMessage MessageShown()
+{
+    static SeenMessage* seen = nullptr; // for the timer's procedure, while this function runs
+    SeenMessage result;
+    seen = &result;
+    const auto look = [](HWND, UINT, UINT_PTR, DWORD) {
+        if (seen && seen->caption.empty())
+            EnumThreadWindows(GetCurrentThreadId(), CloseMessageBox, reinterpret_cast<LPARAM>(seen));
+    };
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, look);
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (result.caption.empty() && GetTickCount() - start < 10000) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    KillTimer(nullptr, timer);
+    seen = nullptr;
+    return result;
+}
+
 std::size_t RowOf(std::u16string_view name, std::int16_t index = -1)
 {
     const auto found = std::find_if(Controls.begin(), Controls.end(), [&](const ControlDesign& design) {
@@ -320,4 +377,28 @@ TEST_CASE("the window as designed, on 9 September 2014 (full moon)")
             CHECK(around.bottom == inside.bottom + width);
         }
     }
+}
+
+TEST_CASE("an error at start-up is reported once the window is shown, and the window stays usable")
+{
+    // Each window of the earlier cases ended "the program" as it closed: that quit request would
+    // end the message box's loop at once. It is taken away first.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    const FailingClock clock;
+    MenivorWindow window(Module(), clock);
+    window.Show(SW_SHOWNORMAL);
+    // The message box is a modal loop inside the window's message handling; the timer that
+    // closes it runs there too.
+    const SeenMessage seen = MessageShown();
+    CHECK(seen.caption == Form.caption);
+    CHECK(seen.text.starts_with(u"Грешка при изпълнение"));
+    CHECK(seen.text.find(u"часовникът не отговаря") != std::u16string::npos);
+    // The lists were filled before the clock was asked: a press still works.
+    window.Controls().List1[1]->SetListIndex(0);
+    window.Controls().List1[2]->SetListIndex(0);
+    SetFocus(window.Control(RowOf(u"Command1")));
+    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    CHECK(window.Controls().Text2->Text() == u"1-1-1980");
 }
