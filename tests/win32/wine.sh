@@ -12,6 +12,9 @@ set -euo pipefail
 prefix=$1
 shift
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
+# Wine names Unix files in the locale's encoding: under the POSIX locale (a fresh root login)
+# it cannot create a file with a Cyrillic name at all, such as the Start-menu shortcut.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree,mshtml="
 first() { for candidate; do command -v "$candidate" && return 0; done; return 1; }
 wine=$(first wine64 /usr/lib/wine/wine64 wine) || { echo "wine.sh: 64-bit Wine is not installed" >&2; exit 1; }
