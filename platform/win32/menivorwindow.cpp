@@ -4,6 +4,7 @@
 #include "platform/win32/menivorwindow.h"
 
 #include "platform/win32/text.h"
+#include "platform/win32/windowclass.h"
 
 #include <oleacc.h>
 
@@ -73,13 +74,6 @@ LRESULT CALLBACK FocusFrameProcedure(HWND frame, UINT message, WPARAM wParam, LP
     default:
         return DefWindowProcW(frame, message, wParam, lParam);
     }
-}
-
-void RegisterClass(const WNDCLASSEXW& type)
-{
-    // A second window in the same process finds its classes registered already.
-    if (!RegisterClassExW(&type) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::system_error(int(GetLastError()), std::system_category(), "RegisterClassExW");
 }
 
 // What a screen reader says of a control, through Windows' dynamic annotation (where the system
@@ -153,27 +147,14 @@ void MenivorWindow::Destroy()
 
 void MenivorWindow::RegisterClasses()
 {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = Procedure;
-    type.hInstance = module_;
-    type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    type.hbrBackground = backBrush_;
-    type.lpszClassName = ClassName;
+    WNDCLASSEXW type = WindowClass(module_, Procedure, ClassName, backBrush_);
     // Icon 1 of the executable; Windows picks the best of its sizes for each use.
     type.hIcon = HICON(LoadImageW(module_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                   GetSystemMetrics(SM_CYICON), LR_SHARED));
     type.hIconSm = HICON(LoadImageW(module_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    RegisterClass(type);
-
-    WNDCLASSEXW frame{};
-    frame.cbSize = sizeof frame;
-    frame.lpfnWndProc = FocusFrameProcedure;
-    frame.hInstance = module_;
-    frame.lpszClassName = FocusFrameClass;
-    RegisterClass(frame);
-
+    Register(type);
+    Register(WindowClass(module_, FocusFrameProcedure, FocusFrameClass));
     PictureBox::Register(module_);
 }
 

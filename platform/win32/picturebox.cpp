@@ -4,6 +4,7 @@
 #include "platform/win32/picturebox.h"
 
 #include "platform/win32/text.h"
+#include "platform/win32/windowclass.h"
 
 #include <olectl.h>
 
@@ -95,15 +96,7 @@ HBITMAP Win32Picture::BitmapFor(UINT dpi) const noexcept
 
 void PictureBox::Register(HINSTANCE module)
 {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = Procedure;
-    type.hInstance = module;
-    type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    type.lpszClassName = ClassName;
-    // A second window in the same process finds the class registered already: that is fine.
-    if (!RegisterClassExW(&type) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("the picture box's window class could not be registered");
+    win32::Register(WindowClass(module, Procedure, ClassName));
 }
 
 PictureBox::PictureBox(HWND box)
