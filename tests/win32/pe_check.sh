@@ -17,12 +17,12 @@ check() { # check <what> <command...>
 
 "$objdump" -p "$exe" >"$work/headers"
 case "$arch" in
-    x86_64) format=pei-x86-64 machine="x86-64" ;;
-    i686) format=pei-i386 machine="Intel 80386" ;;
+    x86_64) format=pei-x86-64 ;;
+    i686) format=pei-i386 ;;
     *) echo "pe_check: unknown architecture $arch" >&2; exit 2 ;;
 esac
 check "a $format file" grep -q "file format $format" "$work/headers"
-check "a Windows GUI program for $machine" grep -q "PE32.* (GUI) $machine" <(file -b "$exe")
+check "a Windows GUI program" grep -qE "^Subsystem[[:space:]]+0+2[[:space:]]+\(Windows GUI\)" "$work/headers"
 # Windows' own DLLs, by name; anything else (libstdc++-6.dll, libgcc_s_*.dll, libwinpthread-1.dll)
 # would have to be shipped beside the program.
 sed -n 's/^\tDLL Name: //p' "$work/headers" | tr '[:upper:]' '[:lower:]' | sort -u >"$work/imports"
