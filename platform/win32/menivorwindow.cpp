@@ -3,6 +3,7 @@
 
 #include "platform/win32/menivorwindow.h"
 
+#include "platform/conversions.h"
 #include "platform/win32/text.h"
 #include "platform/win32/windowclass.h"
 
@@ -498,8 +499,7 @@ LRESULT CALLBACK MenivorWindow::Procedure(HWND window, UINT message, WPARAM wPar
     try {
         return self->Handle(message, wParam, lParam);
     } catch (const std::exception& error) {
-        const std::string what = error.what();
-        self->ReportError(std::u16string(what.begin(), what.end()));
+        self->ReportError(Utf16Of(error.what())); // UTF-8, as the program's own messages are
     } catch (...) {
         self->ReportError(u"unknown error");
     }
