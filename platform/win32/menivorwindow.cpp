@@ -30,13 +30,20 @@ COLORREF ColourRef(Colour colour)
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-// Functions of Windows 10 (1607) and later, looked up so that the program also starts on older
-// systems, where the whole screen has one density.
+// A function of a newer Windows, looked up so that the program also starts on older systems;
+// nullptr where the system (or the module) lacks it.
+template <class Function>
+Function SystemFunction(HMODULE module, const char* name)
+{
+    FARPROC found = module ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// Windows 10 (1607) and later; before, the whole screen has one density.
 template <class Function>
 Function User32Function(const char* name)
 {
-    FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+    return SystemFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 UINT DpiOf(HWND window)
@@ -378,14 +385,9 @@ void MenivorWindow::Announce(std::u16string_view text)
     HMODULE automation = GetModuleHandleW(L"uiautomationcore.dll");
     if (!automation)
         automation = LoadLibraryW(L"uiautomationcore.dll"); // stays loaded for the process
-    if (!automation)
-        return;
-    using HostProvider = HRESULT(WINAPI*)(HWND, IUnknown**);
-    using RaiseNotification = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
-    const auto host = reinterpret_cast<HostProvider>(
-        reinterpret_cast<void (*)()>(GetProcAddress(automation, "UiaHostProviderFromHwnd")));
-    const auto raise = reinterpret_cast<RaiseNotification>(
-        reinterpret_cast<void (*)()>(GetProcAddress(automation, "UiaRaiseNotificationEvent")));
+    const auto host = SystemFunction<HRESULT(WINAPI*)(HWND, IUnknown**)>(automation, "UiaHostProviderFromHwnd");
+    const auto raise = SystemFunction<HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR)>(
+        automation, "UiaRaiseNotificationEvent");
     IUnknown* provider = nullptr;
     if (!host || !raise || FAILED(host(window_, &provider)) || !provider)
         return;
@@ -474,9 +476,10 @@ void MenivorWindow::FollowFocus()
     InvalidateRect(focusFrame_, nullptr, TRUE);
 }
 
-HBRUSH MenivorWindow::ColourStatic(HDC dc, HWND control) const
+HBRUSH MenivorWindow::ControlColours(HDC dc, HWND control) const
 {
-    // Labels and the read-only boxes both ask here: the labels have their own back colour.
+    // Labels and the read-only boxes both ask through WM_CTLCOLORSTATIC, the lists through
+    // WM_CTLCOLORLISTBOX: the labels have their own back colour, the rest the field colour.
     const int row = GetDlgCtrlID(control) - FirstControlId;
     const bool label = row >= 0 && row < int(menivor::Controls.size())
                        && menivor::Controls[std::size_t(row)].kind == ControlKind::Label;
@@ -516,12 +519,9 @@ LRESULT MenivorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<LRESULT>(ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-        SetTextColor(reinterpret_cast<HDC>(wParam), ColourRef(menivor::Form.textColour));
-        SetBkColor(reinterpret_cast<HDC>(wParam), ColourRef(menivor::Form.fieldColour));
-        return reinterpret_cast<LRESULT>(fieldBrush_);
+        return reinterpret_cast<LRESULT>(ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_ACTIVATE:
         // Like a dialog: the focus leaves with the window and comes back to where it was; at the
         // first activation it goes to the first control of the Tab order.

@@ -64,7 +64,7 @@ private:
     void OnCommand(int id, int code);
     void DrawButton(const DRAWITEMSTRUCT& item) const;
     void FollowFocus();
-    HBRUSH ColourStatic(HDC dc, HWND control) const;
+    HBRUSH ControlColours(HDC dc, HWND control) const; // text and back colour of a control
     void ShowPendingError();
 
     HINSTANCE module_;
