@@ -8,20 +8,10 @@
 set -euo pipefail
 prefix=$1 msi=$2 inspector=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../testkit.sh"
 wine=(bash "$here/wine.sh" "$prefix")
 trap '"${wine[@]}" --stop' EXIT
-failures=0 passes=0
-check() { # check <what> <command...>
-    local what=$1; shift
-    if "$@"; then echo "PASS: $what"; passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-within() { # within <seconds> <command...>: the command succeeds within that time
-    local deadline=$((SECONDS + $1)); shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.3
-    done
-}
+rm -f "$prefix.crash"
 program="$prefix/drive_c/Program Files/Menivor/menivor.exe"
 shortcuts() { find "$prefix/drive_c" -name 'Фази на Луната.lnk' 2>/dev/null; }
 installed() { [[ -f $program && -n $(shortcuts) ]]; }
@@ -46,5 +36,5 @@ check "the shortcut starts the program" grep -qx "client=464x424" <<<"$state"
 "${wine[@]}" msiexec /x "$msi" /qn
 check "msiexec /x /qn removes the program and its shortcut" within 60 removed
 check "... and the Menivor folder" within 30 test ! -e "$(dirname "$program")"
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+[[ ! -s $prefix.crash ]] || check "no Windows process crashed: $(cat "$prefix.crash")" false
+finish

@@ -4,10 +4,19 @@
 # Runs a Windows program under 64-bit Wine in a test prefix, made on first use: DPI pinned at 96
 # (or at MENIVOR_WINE_DPI, for a prefix of a denser screen),
 # Times New Roman standing for Liberation Serif (its metric twin), no menu entries, no Mono or
-# Gecko downloads, and no crash dialog waiting for a click: a program that crashes ends.
-#   wine.sh <prefix> <program> [arguments...]   runs it (the Wine server stays up)
-#   wine.sh <prefix> --once <program> [args...] runs it, then ends the prefix's Wine server
-#   wine.sh <prefix> --stop                      ends the prefix's Wine server and every program in it
+# Gecko downloads.
+#   wine.sh <prefix> [--within S] <program> [arguments...]   runs it (the Wine server stays up)
+#   wine.sh <prefix> [--within S] --once <program> [args...] runs it, then ends the Wine server
+#   wine.sh <prefix> --stop                                  ends the prefix's Wine server and
+#                                                            every program in it
+# Every call is bounded: a program still running after S seconds (120 by default) is ended,
+# with its Wine session, and the call fails with 124.
+# A crash ends everything at once: Wine reports any Windows process's unhandled exception on
+# standard error ("wine: Unhandled page fault at address ..."), whichever process of the
+# session it was (a program, or Wine's own wineboot). No debugger starts and no dialog waits;
+# this script ends the session's Wine server, so that nothing waits on the dead process, says so
+# in a line that starts with "wine.sh: CRASH", appends that line to <prefix>.crash for the test
+# to report (see crashed below), and fails with 70.
 set -euo pipefail
 prefix=$1
 shift
@@ -20,11 +29,63 @@ first() { for candidate; do command -v "$candidate" && return 0; done; return 1;
 wine=$(first wine64 /usr/lib/wine/wine64 wine) || { echo "wine.sh: 64-bit Wine is not installed" >&2; exit 1; }
 wineserver=$(first wineserver64 /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver wineserver) ||
     { echo "wine.sh: wineserver is not installed" >&2; exit 1; }
+crashes=$prefix.crash
+pipes=$(mktemp -d)
+trap 'rm -rf "$pipes"' EXIT
 
 stop() {
     "$wineserver" -k 2>/dev/null || true
     timeout 30 "$wineserver" -w 2>/dev/null || true
 }
+
+# Copies Wine's standard error; a crash report in it ends the session at once.
+watch_for_crashes() {
+    local line
+    while IFS= read -r line; do
+        printf '%s\n' "$line" >&2
+        if [[ $line == *"wine: Unhandled"* ]]; then
+            printf 'wine.sh: CRASH in the Wine session of %s: %s\n' "$prefix" "${line#*wine: }" | tee -a "$crashes" >&2
+            "$wineserver" -k 2>/dev/null || true
+        fi
+    done
+}
+
+crash_count() { if [[ -f $crashes ]]; then wc -l <"$crashes"; else echo 0; fi; }
+crashes_before=$(crash_count)
+crashed() { (($(crash_count) > crashes_before)); }
+
+watcher=
+run() { # run <seconds> <wine arguments...>: Wine's status, or 124 when it ran over time
+    local seconds=$1 status=0
+    shift
+    # The watcher reads for as long as any process of the session holds standard error open.
+    local pipe=$pipes/$RANDOM$RANDOM
+    mkfifo "$pipe"
+    watch_for_crashes <"$pipe" >/dev/null & # its own standard output would hold a caller's $(...) open
+    watcher=$!
+    timeout --kill-after=10 "$seconds" "$wine" "$@" 2>"$pipe" || status=$?
+    rm -f "$pipe"
+    if ((status == 124 || status == 137)); then
+        echo "wine.sh: '$*' did not end within $seconds s; its Wine session is ended" >&2
+        stop
+        return 124
+    fi
+    return "$status"
+}
+
+# Ends the session and lets the watcher read the last of it; fails if anything crashed.
+end_session() {
+    local deadline=$((SECONDS + 10))
+    stop
+    while [[ -n $watcher ]] && kill -0 "$watcher" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+    ! crashed
+}
+
+seconds=120
+if [[ ${1:-} == --within ]]; then
+    seconds=$2
+    shift 2
+fi
 
 if [[ ! -f $prefix/system.reg ]]; then
     mkdir -p "$(dirname "$prefix")"
@@ -32,11 +93,14 @@ if [[ ! -f $prefix/system.reg ]]; then
         flock -w 300 9
         if [[ ! -f $prefix/system.reg ]]; then
             echo "wine.sh: making the Wine prefix $prefix"
-            "$wine" wineboot -i >/dev/null 2>&1
-            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${MENIVOR_WINE_DPI:-96}" /f >/dev/null
-            "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
+            # A prefix that could not be made whole is removed, so that the next call makes it anew.
+            trap 'rm -rf "$prefix"' ERR
+            run 300 wineboot -i >/dev/null
+            run 60 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${MENIVOR_WINE_DPI:-96}" /f >/dev/null
+            run 60 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
                 /d 'Liberation Serif' /f >/dev/null
-            stop
+            end_session || { rm -rf "$prefix"; exit 70; }
+            trap - ERR
         fi
     ) 9>"$prefix.lock"
 fi
@@ -46,9 +110,14 @@ case "${1:-}" in
 --once)
     shift
     status=0
-    "$wine" "$@" || status=$?
-    stop
+    run "$seconds" "$@" || status=$?
+    end_session || exit 70
     exit $status
     ;;
-*) exec "$wine" "$@" ;;
+*)
+    status=0
+    run "$seconds" "$@" || status=$?
+    ! crashed || exit 70
+    exit $status
+    ;;
 esac
