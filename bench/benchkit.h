@@ -6,7 +6,7 @@
 // What the benchmarks share: a fixed day for the program's window, and the bare windows that
 // its start-up is compared with.
 
-#include "platform/controls.h"
+#include "window/controls.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,7 +3,6 @@
 
 #include "phase/phase.h"
 
-#include "phase/calendar.h"
 #include "phase/runtime_error.h"
 
 #include <cmath>
@@ -60,10 +59,13 @@ double DateValueOfText(std::string_view text)
     const int day = ReadDigits(text, pos, 1, 2);
     const bool dash2 = ReadDash(text, pos);
     const int year = ReadDigits(text, pos, 4, 4);
-    if (month < 1 || month > 12 || !dash1 || !dash2 || year < 1 || pos != text.size()
-        || day < 1 || day > DaysInGregorianMonth(year, month))
+    // The proleptic Gregorian calendar: ok() checks the day against the month's length.
+    using namespace std::chrono;
+    const year_month_day date{std::chrono::year{year}, std::chrono::month{unsigned(month)},
+                              std::chrono::day{unsigned(day)}};
+    if (month < 0 || day < 0 || !dash1 || !dash2 || year < 1 || pos != text.size() || !date.ok())
         ThrowNotADate(text);
-    return static_cast<double>(DaysFromCivil(year, month, day) - DateValueEpochDays);
+    return static_cast<double>((sys_days{date} - DateValueEpoch).count());
 }
 
 double CycleCountOf(double dateValue)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string_view>
 
@@ -16,6 +17,8 @@ namespace menivor {
 
 inline constexpr double SynodicMonthDays = 29.530589; // mean length of one lunar cycle, days
 inline constexpr double CycleOffset = 0.9291176;      // cycle position of date value 0, cycles
+// The day that date values count from: 30 December 1899 is date value 0.
+inline constexpr std::chrono::sys_days DateValueEpoch{std::chrono::year{1899} / std::chrono::December / 30};
 
 // The date value at midnight of a month-first date text: "M-D-YYYY" or "MM-DD-YYYY" (one or two
 // ASCII digits for month and day, in any mix, exactly four for the year, years 0001 to 9999).

@@ -3,7 +3,7 @@
 
 #include "window/datelists.h"
 
-#include "platform/conversions.h"
+#include "window/conversions.h"
 
 #include <cmath>
 

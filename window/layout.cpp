@@ -3,18 +3,12 @@
 
 #include "window/layout.h"
 
-#include "platform/conversions.h"
+#include "window/conversions.h"
 #include "window/designed_texts.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace menivor {
 
 namespace {
-
-// The real address goes here once the project has one; .example is reserved and leads nowhere.
-constexpr std::u16string_view Caption = u"https://menivor.example Астрономия - лунен месец, фази";
 
 constexpr auto Label = ControlKind::Label;
 constexpr auto List = ControlKind::ListBox;
@@ -28,25 +22,6 @@ constexpr std::u16string_view CycleDescription =
     u"намаляваща Луна, последна четвърт и намаляващ сърп";
 
 } // namespace
-
-const FormDesign Form = {
-    u"Menivor", Caption, 6960, 6360, {192, 192, 255}, {255, 192, 128}, {0, 255, 0},
-    {0, 0, 0}, {255, 255, 255}, {0, 84, 166}, {255, 255, 255}, {170, 0, 0}, 3,
-    u"Times New Roman", 12, 400, 204,
-};
-
-double ContrastRatio(Colour a, Colour b)
-{
-    const auto luminance = [](Colour c) {
-        const auto linear = [](std::uint8_t channel) {
-            const double v = channel / 255.0;
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The phase pictures get their phases' names from the phase table, and the display takes the name
 // of the picture it shows (window/menivor.cpp).

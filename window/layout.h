@@ -67,13 +67,31 @@ struct FormDesign {
     int fontPoints;    // 12 points: 16 pixels at 96 dpi
     int fontWeight;    // 400, regular
     int fontCharSet;   // 204, Cyrillic
+    std::u16string_view errorHeading; // above the message of every error shown to the user
 };
 
-extern const FormDesign Form;
+inline constexpr FormDesign Form{
+    .name = u"Menivor",
+    // The real address goes here once the project has one; .example is reserved and leads nowhere.
+    .caption = u"https://menivor.example Астрономия - лунен месец, фази",
+    .clientWidth = 6960,
+    .clientHeight = 6360,
+    .backColour = {192, 192, 255},
+    .labelColour = {255, 192, 128},
+    .buttonColour = {0, 255, 0},
+    .textColour = {0, 0, 0},
+    .fieldColour = {255, 255, 255},
+    .selectionColour = {0, 84, 166},
+    .selectedTextColour = {255, 255, 255},
+    .focusColour = {170, 0, 0},
+    .focusFrameWidth = 3,
+    .fontFace = u"Times New Roman",
+    .fontPoints = 12,
+    .fontWeight = 400,
+    .fontCharSet = 204,
+    .errorHeading = u"Грешка при изпълнение",
+};
 
-// The contrast ratio of two colours, 1 to 21, by the relative luminance of sRGB colours: 4.5 or
-// more keeps text readable for weak eyes and on a washed-out projector.
-double ContrastRatio(Colour a, Colour b);
 extern const std::array<ControlDesign, 21> Controls;
 
 } // namespace menivor

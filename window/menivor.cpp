@@ -6,7 +6,7 @@
 #include "phase/phase.h"
 #include "phase/phase_table.h"
 #include "phase/runtime_error.h"
-#include "platform/conversions.h"
+#include "window/conversions.h"
 
 #include <algorithm>
 #include <exception>

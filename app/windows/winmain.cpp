@@ -3,7 +3,7 @@
 
 // Menivor for Windows: the window on the local date, until it is closed.
 
-#include "platform/conversions.h"
+#include "window/conversions.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/menivorwindow.h"
 #include "platform/win32/text.h"

@@ -47,7 +47,7 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::SetPicture(PictureRef picture)
 {
-    picture_ = std::dynamic_pointer_cast<const QtPicture>(picture);
+    picture_ = PictureOfLayer<QtPicture>(picture);
     const QSize size = picture_ ? picture_->Size() : QSize();
     resize(size.width() + 2 * FrameWidth, size.height() + 2 * FrameWidth);
     if (isVisible())

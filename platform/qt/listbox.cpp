@@ -46,10 +46,8 @@ std::int16_t ListBox::ListIndex() const
     return selected.isEmpty() ? std::int16_t(-1) : static_cast<std::int16_t>(selected.first().row());
 }
 
-void ListBox::SetListIndex(std::int16_t index)
+void ListBox::SelectEntry(std::int16_t index)
 {
-    if (index < 0 || index >= count())
-        ThrowBadListIndex(index, ListCount());
     {
         const QScopedValueRollback quiet(changingFromCode_, true);
         // Only a list with the focus moves its current (keyboard) entry: Qt tells assistive
@@ -64,12 +62,8 @@ void ListBox::SetListIndex(std::int16_t index)
     clicks_.Run(index);
 }
 
-std::u16string ListBox::List(std::int16_t index) const
+std::u16string ListBox::EntryText(std::int16_t index) const
 {
-    if (index == -1)
-        return {};
-    if (index < 0 || index >= count())
-        ThrowBadListIndex(index, ListCount());
     return ToU16(item(index)->text());
 }
 

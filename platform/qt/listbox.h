@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/controls.h"
+#include "window/controls.h"
 
 #include <QListWidget>
 
@@ -31,8 +31,10 @@ public:
     void AddItem(std::u16string_view text) override;
     std::int16_t ListCount() const override;
     std::int16_t ListIndex() const override;
-    void SetListIndex(std::int16_t index) override;
-    std::u16string List(std::int16_t index) const override;
+
+protected:
+    void SelectEntry(std::int16_t index) override;
+    std::u16string EntryText(std::int16_t index) const override;
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

@@ -4,19 +4,20 @@
 #include "platform/qt/menivorwindow.h"
 
 #include "platform/qt/announcement.h"
+#include "platform/qt/boxes.h"
 #include "platform/qt/focusframe.h"
+#include "platform/qt/listbox.h"
 #include "platform/qt/text.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
 #include <QTimer>
 
 #include <algorithm>
-#include <stdexcept>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -63,12 +64,6 @@ QPalette DesignedPalette()
     return palette;
 }
 
-QRect PixelsOf(const ControlDesign& design)
-{
-    return QRect(menivor::PixelsOf(design.left), menivor::PixelsOf(design.top), menivor::PixelsOf(design.width),
-                 menivor::PixelsOf(design.height));
-}
-
 } // namespace
 
 MenivorWindow::MenivorWindow(const Clock& clock, QWidget* parent)
@@ -76,12 +71,11 @@ MenivorWindow::MenivorWindow(const Clock& clock, QWidget* parent)
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     SetUpWindow();
-    CreateControls();
-    SetTabOrder();
-    SetAccessibleTexts();
+    // Qt's pixels are device-independent: the layout at 96 dpi, scaled as a whole on dense screens.
+    form_.emplace(static_cast<ControlFactory&>(*this), 96, clock, static_cast<ErrorReporter&>(*this),
+                  static_cast<Announcer&>(*this));
     SetUpFocusFrame();
     PlaceOnScreen();
-    form_.emplace(controls_, clock, static_cast<ErrorReporter&>(*this), static_cast<Announcer&>(*this));
     form_->Load();
 }
 
@@ -102,112 +96,64 @@ void MenivorWindow::SetUpWindow()
     setFont(font);
 }
 
-void MenivorWindow::CreateControls()
+template <class Widget>
+Widget& MenivorWindow::Place(Widget* widget, const ControlDesign& design, PixelBox place)
 {
-    for (std::size_t i = 0; i < menivor::Controls.size(); ++i) {
-        const ControlDesign& design = menivor::Controls[i];
-        const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
-        if (!design.shown) {
-            // Never shown (the phase pictures' boxes, the quotation): no widget, so nothing of it
-            // in the window or before a screen reader; the form still reaches its values.
-            if (design.kind == ControlKind::PictureBox)
-                controls_.Picture1.at(index) = hiddenPictures_.emplace_back(std::make_unique<StoredPicture>()).get();
-            else if (design.kind == ControlKind::TextBox && design.index >= 0)
-                controls_.Text1.at(index) = hiddenTexts_.emplace_back(std::make_unique<StoredText>()).get();
-            else
-                throw std::logic_error("MenivorWindow: a hidden control of a kind that cannot be stored");
-        } else {
-            QWidget* widget = CreateControl(design);
-            // Set on each control as well: a desktop theme may give a class of widgets its own.
-            widget->setPalette(widget->palette().resolve(palette()));
-            widget->setObjectName(ToQString(ControlName(design)));
-            widget->setGeometry(PixelsOf(design));
-            widgets_[i] = widget;
-        }
-        // The content last: a text is laid out once, at the box's own width, and a picture box
-        // takes its picture's size, whatever the table's size says.
-        if (design.kind == ControlKind::TextBox && design.index >= 0)
-            controls_.Text1.at(index)->SetText(design.text);
-        else if (design.kind == ControlKind::PictureBox)
-            controls_.Picture1.at(index)->SetPicture(PictureNamed(design.text));
-    }
+    // Set on each control as well: a desktop theme may give a class of widgets its own.
+    widget->setPalette(widget->palette().resolve(palette()));
+    widget->setObjectName(ToQString(ControlName(design)));
+    widget->setGeometry(place.left, place.top, place.width, place.height);
+    if (!design.accessibleName.empty())
+        widget->setAccessibleName(ToQString(design.accessibleName));
+    if (!design.accessibleDescription.empty())
+        widget->setAccessibleDescription(ToQString(design.accessibleDescription));
+    // The window opens with the focus on the first control of the Tab order.
+    if (widget->focusPolicy() != Qt::NoFocus && !focusWidget())
+        widget->setFocus();
+    return *widget;
 }
 
-QWidget* MenivorWindow::CreateControl(const ControlDesign& design)
+void MenivorWindow::MakeLabel(const ControlDesign& design, PixelBox place)
 {
-    const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
-    switch (design.kind) {
-    case ControlKind::Label: {
-        auto* label = new QLabel(ToQString(design.text), this);
-        QPalette palette = DesignedPalette();
-        palette.setColor(QPalette::Window, ColourOf(menivor::Form.labelColour));
-        label->setPalette(palette);
-        label->setAutoFillBackground(true);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::ListBox: {
-        auto* list = new ListBox(this);
-        list->SetClickHandler([this, i = design.index] { form_->ListClicked(i); });
-        controls_.List1.at(index) = list;
-        return list;
-    }
-    case ControlKind::TextBox:
-        if (design.index < 0) { // the date box: one line
-            auto* box = new LineBox(this);
-            controls_.Text2 = box;
-            return box;
-        } else {
-            auto* box = new TextBox(this);
-            controls_.Text1.at(index) = box;
-            return box;
-        }
-    case ControlKind::CommandButton: {
-        auto* button = new ColourButton(ToQString(design.text), ColourOf(menivor::Form.buttonColour), this);
-        button->setAutoDefault(true); // Enter presses it when it has the focus, like Space
-        connect(button, &QPushButton::clicked, this, [this] { form_->CalculateClicked(); });
-        calculateButton_ = button;
-        return button;
-    }
-    case ControlKind::PictureBox: {
-        auto* box = new PictureBox(this);
-        controls_.Picture1.at(index) = box;
-        return box;
-    }
-    }
-    return nullptr;
+    auto* label = new QLabel(ToQString(design.text), this);
+    QPalette palette = DesignedPalette();
+    palette.setColor(QPalette::Window, ColourOf(menivor::Form.labelColour));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Place(label, design, place);
 }
 
-PictureRef MenivorWindow::PictureNamed(std::u16string_view name)
+ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked)
 {
-    // One object for each picture, so that boxes showing the same picture share it.
-    auto found = pictures_.find(name);
-    if (found == pictures_.end())
-        found = pictures_.emplace(name, std::make_shared<QtPicture>(ToQString(name), qApp->devicePixelRatio())).first;
-    return found->second;
+    auto* list = new ListBox(this);
+    list->SetClickHandler(std::move(clicked));
+    return Place(list, design, place);
 }
 
-void MenivorWindow::SetTabOrder()
+TextControl& MenivorWindow::MakeTextBox(const ControlDesign& design, PixelBox place)
 {
-    // Labels and pictures take no focus; the rest are visited in the order of their tab index,
-    // and the window opens with the focus on the first of them.
-    const auto& Controls = menivor::Controls;
-    std::vector<std::size_t> order(Controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [](auto a, auto b) { return menivor::Controls[a].tabIndex < menivor::Controls[b].tabIndex; });
-    QWidget* previous = nullptr;
-    for (std::size_t i : order) {
-        QWidget* widget = widgets_[i];
-        if (!widget || widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            setTabOrder(previous, widget);
-        else
-            widget->setFocus();
-        previous = widget;
-    }
+    if (design.index < 0)
+        return Place(new LineBox(this), design, place); // the date box: one line
+    return Place(new TextBox(this), design, place);
+}
+
+void MenivorWindow::MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed)
+{
+    auto* button = new ColourButton(ToQString(design.text), ColourOf(menivor::Form.buttonColour), this);
+    button->setAutoDefault(true); // Enter presses it when it has the focus, like Space
+    connect(button, &QPushButton::clicked, this, std::move(pressed));
+    calculateButton_ = &Place(button, design, place);
+}
+
+PictureControl& MenivorWindow::MakePictureBox(const ControlDesign& design, PixelBox place)
+{
+    return Place(new PictureBox(this), design, place);
+}
+
+PictureRef MenivorWindow::LoadPicture(std::u16string_view name)
+{
+    return std::make_shared<QtPicture>(ToQString(name), qApp->devicePixelRatio());
 }
 
 void MenivorWindow::SetUpFocusFrame()
@@ -226,19 +172,6 @@ MenivorWindow::~MenivorWindow()
 {
     // Deleting the controls moves the focus; the frame stops following before that.
     disconnect(qApp, &QApplication::focusChanged, focusFrame_, nullptr);
-}
-
-void MenivorWindow::SetAccessibleTexts()
-{
-    const auto& Controls = menivor::Controls;
-    for (std::size_t i = 0; i < Controls.size(); ++i) {
-        if (!widgets_[i])
-            continue;
-        if (!Controls[i].accessibleName.empty())
-            widgets_[i]->setAccessibleName(ToQString(Controls[i].accessibleName));
-        if (!Controls[i].accessibleDescription.empty())
-            widgets_[i]->setAccessibleDescription(ToQString(Controls[i].accessibleDescription));
-    }
 }
 
 void MenivorWindow::PlaceOnScreen()
@@ -282,8 +215,8 @@ void MenivorWindow::Announce(std::u16string_view text)
 
 void MenivorWindow::ReportError(std::u16string_view message)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), u"Грешка при изпълнение"_s, QMessageBox::Ok,
-                                this);
+    auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), ToQString(menivor::Form.errorHeading),
+                                QMessageBox::Ok, this);
     box->setObjectName(u"RuntimeErrorBox"_s);
     box->setInformativeText(ToQString(message));
     box->setAttribute(Qt::WA_DeleteOnClose);

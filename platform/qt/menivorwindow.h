@@ -3,21 +3,14 @@
 
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/storedcontrols.h"
-#include "platform/qt/boxes.h"
-#include "platform/qt/listbox.h"
+#include "window/controls.h"
+#include "window/formbuilder.h"
 #include "window/layout.h"
 #include "window/menivor.h"
 
-#include <QLabel>
 #include <QWidget>
 
-#include <array>
-#include <map>
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace menivor::qt {
 
@@ -29,16 +22,16 @@ class FocusFrame;
 // as a whole on dense screens.
 class Announcement;
 
-class MenivorWindow final : public QWidget, private ErrorReporter, private Announcer {
+class MenivorWindow final : public QWidget, private ControlFactory, private ErrorReporter, private Announcer {
     Q_OBJECT
 
 public:
     explicit MenivorWindow(const Clock& clock, QWidget* parent = nullptr);
     ~MenivorWindow() override;
 
-    const Menivor& Form() const { return *form_; }
+    const Menivor& Form() const { return form_->Form(); }
     // The controls as the form sees them, the hidden ones included (they are no widgets).
-    const FormControls& Controls() const { return controls_; }
+    const FormControls& Controls() const { return form_->Controls(); }
 
     static constexpr int ClientWidth = PixelsOf(6960);  // 464 pixels
     static constexpr int ClientHeight = PixelsOf(6360); // 424 pixels
@@ -48,28 +41,28 @@ protected:
 
 private:
     void SetUpWindow();
-    void CreateControls();
-    void SetTabOrder();
-    void SetAccessibleTexts();
     void SetUpFocusFrame();
     void PlaceOnScreen();
 
-    QWidget* CreateControl(const ControlDesign& design);
-    PictureRef PictureNamed(std::u16string_view name);
+    // Each control the form builder asks for, made in the order of the Tab key: Qt's focus chain
+    // follows the order in which a window's children are made.
+    void MakeLabel(const ControlDesign& design, PixelBox place) override;
+    ListControl& MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked) override;
+    TextControl& MakeTextBox(const ControlDesign& design, PixelBox place) override;
+    void MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed) override;
+    PictureControl& MakePictureBox(const ControlDesign& design, PixelBox place) override;
+    PictureRef LoadPicture(std::u16string_view name) override;
+    template <class Widget>
+    Widget& Place(Widget* widget, const ControlDesign& design, PixelBox place);
+
     void ReportError(std::u16string_view message) override;
     void Announce(std::u16string_view text) override;
 
-    FormControls controls_;
     QWidget* calculateButton_ = nullptr;
     Announcement* announcement_ = nullptr; // before Qt 6.8: tells screen readers the results
     FocusFrame* focusFrame_ = nullptr; // follows the keyboard focus
     bool centredWithFrame_ = false;
-    // In the table's order; none for a control that is never shown.
-    std::array<QWidget*, std::tuple_size_v<decltype(menivor::Controls)>> widgets_{};
-    std::map<std::u16string, PictureRef, std::less<>> pictures_; // one object for each picture
-    std::vector<std::unique_ptr<StoredPicture>> hiddenPictures_;  // the phase pictures' boxes
-    std::vector<std::unique_ptr<StoredText>> hiddenTexts_;        // the quotation
-    std::optional<Menivor> form_;
+    std::optional<BuiltForm> form_;
 };
 
 } // namespace menivor::qt

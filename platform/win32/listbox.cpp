@@ -33,20 +33,14 @@ std::int16_t ListBox::ListIndex() const
     return static_cast<std::int16_t>(SendMessageW(list_, LB_GETCURSEL, 0, 0)); // LB_ERR is -1
 }
 
-void ListBox::SetListIndex(std::int16_t index)
+void ListBox::SelectEntry(std::int16_t index)
 {
-    if (index < 0 || index >= ListCount())
-        ThrowBadListIndex(index, ListCount());
     SendMessageW(list_, LB_SETCURSEL, WPARAM(index), 0); // also scrolls the entry into view
     clicks_.Run(index);
 }
 
-std::u16string ListBox::List(std::int16_t index) const
+std::u16string ListBox::EntryText(std::int16_t index) const
 {
-    if (index == -1)
-        return {};
-    if (index < 0 || index >= ListCount())
-        ThrowBadListIndex(index, ListCount());
     std::wstring text(std::size_t(SendMessageW(list_, LB_GETTEXTLEN, WPARAM(index), 0)), L'\0');
     text.resize(std::size_t(SendMessageW(list_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()))));
     return U16Of(text);

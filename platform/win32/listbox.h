@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/controls.h"
+#include "window/controls.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 namespace menivor::win32 {
 
 // A date list as a standard LISTBOX (single selection, notifying its parent). LB_SETCURSEL sends
-// no notification, so SetListIndex runs the click handling itself; the parent passes on the
+// no notification, so SelectEntry runs the click handling itself; the parent passes on the
 // user's picks (LBN_SELCHANGE) to OnSelectionChange.
 class ListBox final : public ListControl {
 public:
@@ -27,11 +27,12 @@ public:
     void AddItem(std::u16string_view text) override;
     std::int16_t ListCount() const override;
     std::int16_t ListIndex() const override;
-    void SetListIndex(std::int16_t index) override;
-    std::u16string List(std::int16_t index) const override;
+
+protected:
+    void SelectEntry(std::int16_t index) override;
+    std::u16string EntryText(std::int16_t index) const override;
 
 private:
-
     HWND list_;
     ListClicks clicks_;
 };

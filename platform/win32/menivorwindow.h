@@ -3,29 +3,33 @@
 
 #pragma once
 
-#include "platform/storedcontrols.h"
+#include "platform/win32/accessibility.h"
+#include "platform/win32/colourbutton.h"
+#include "platform/win32/focusring.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/listbox.h"
 #include "platform/win32/picturebox.h"
 #include "platform/win32/textbox.h"
+#include "window/formbuilder.h"
 #include "window/layout.h"
-#include "window/menivor.h"
 
 #include <windows.h>
 
 #include <array>
 #include <deque>
-#include <map>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace menivor::win32 {
 
-// The window Menivor with standard Windows controls, built from the layout table (window/layout.h)
-// around the form's logic: window class "Menivor", a fixed single border with a close button,
-// per-monitor DPI aware. Creating it creates the controls and runs the load handling; Show()
-// puts it on the screen, Run() delivers its events until it is closed.
-class MenivorWindow final : public ErrorReporter, private Announcer {
+// The window Menivor with standard Windows controls, built by the form builder from the layout
+// table around the form's logic: window class "Menivor", a fixed single border with a close
+// button, per-monitor DPI aware. Creating it creates the controls and runs the load handling;
+// Show() puts it on the screen, Run() delivers its events until it is closed.
+class MenivorWindow final : public ErrorReporter, private ControlFactory, private Announcer {
 public:
     static constexpr const wchar_t* ClassName = L"Menivor";
 
@@ -42,47 +46,56 @@ public:
 
     // The control made from row i of the layout table; nullptr for a hidden one.
     HWND Control(std::size_t i) const { return handles_.at(i); }
-    const FormControls& Controls() const { return controls_; }
+    const FormControls& Controls() const { return form_->Controls(); }
     UINT Dpi() const { return dpi_; }
 
     void ReportError(std::u16string_view message) override;
 
 private:
+    // The controls the form builder asks for, created in the order of the Tab key (dialog
+    // navigation follows the order of the windows) at their place, in the window's font.
+    void MakeLabel(const ControlDesign& design, PixelBox place) override;
+    ListControl& MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked) override;
+    TextControl& MakeTextBox(const ControlDesign& design, PixelBox place) override;
+    void MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed) override;
+    PictureControl& MakePictureBox(const ControlDesign& design, PixelBox place) override;
+    PictureRef LoadPicture(std::u16string_view name) override;
+    HWND Create(const ControlDesign& design, PixelBox place, const wchar_t* type, DWORD style, DWORD exStyle);
+
     void Announce(std::u16string_view text) override;
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-    void Destroy(); // the window and the GDI objects: what the members do not free themselves
-    void RegisterClasses();
-    void CreateControls();
-    HWND CreateControl(std::size_t i);
-    void SetDesignedContents();
-    void Annotate(); // names and descriptions for screen readers
-    PictureRef PictureNamed(std::u16string_view name);
-    void LayOut(UINT dpi);
-    void PlaceOnScreen();
-    void OnCommand(int id, int code);
-    void DrawButton(const DRAWITEMSTRUCT& item) const;
-    void FollowFocus();
-    HBRUSH ControlColours(HDC dc, HWND control) const; // text and back colour of a control
+    void OnCommand(int id, HWND control, UINT code);
+    HBRUSH OnCtlColor(HDC dc, HWND control, int type) const;
+    BOOL OnEraseBkgnd(HDC dc) const;
+    void OnActivate(UINT state, HWND other, BOOL minimised);
+    void OnSetFocus(HWND previous);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnDestroy();
     void ShowPendingError();
+
+    void RegisterClass() const;
+    void LayOut(UINT dpi); // at a new density: the font, every control's place, the window's size
+    void FitToClientArea();
+    void PlaceOnScreen();
 
     HINSTANCE module_;
     HWND window_ = nullptr;
-    HWND focusFrame_ = nullptr;
     HWND lastFocus_ = nullptr; // where the focus returns when the window is activated again
     UINT dpi_ = 96;
-    HFONT font_ = nullptr;
-    HBRUSH backBrush_ = nullptr, labelBrush_ = nullptr, fieldBrush_ = nullptr, buttonBrush_ = nullptr;
+    Font font_;
+    Brush backBrush_, labelBrush_, fieldBrush_;
+    ColourButton button_{menivor::Form.buttonColour};
+    std::function<void()> pressed_;
+    Accessibility accessibility_;
+    std::unique_ptr<FocusRing> focusRing_;
 
     std::array<HWND, menivor::Controls.size()> handles_{};
     std::array<std::unique_ptr<ListBox>, 3> lists_;
-    std::unique_ptr<TextBox> date_;
-    std::array<std::unique_ptr<TextControl>, 2> texts_;
-    std::array<std::unique_ptr<PictureControl>, 10> pictures_;
-    std::map<std::u16string, PictureRef, std::less<>> pictureObjects_;
-    FormControls controls_;
-    std::optional<Menivor> form_;
+    std::vector<std::unique_ptr<TextBox>> textBoxes_;
+    std::vector<std::unique_ptr<PictureBox>> pictureBoxes_;
+    std::optional<BuiltForm> form_;
     std::deque<std::u16string> pendingErrors_;
 };
 

@@ -49,9 +49,8 @@ IPicture* DecodeResource(HINSTANCE module, const std::wstring& name)
 
 Win32Picture::Win32Picture(HINSTANCE module, std::u16string_view name)
     : module_(module)
+    , resource_(WideOf(name)) // FindResourceW matches names without regard to case
 {
-    for (char16_t c : name)
-        resource_ += wchar_t(c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c);
 }
 
 Win32Picture::~Win32Picture()
@@ -67,7 +66,7 @@ const Win32Picture::Decoded& Win32Picture::Variant(UINT dpi) const noexcept
     Decoded& variant = decoded_[large ? 1 : 0];
     if (!variant.tried) {
         variant.tried = true;
-        variant.picture = DecodeResource(module_, large ? resource_ + L"_2X" : resource_);
+        variant.picture = DecodeResource(module_, large ? resource_ + L"_2x" : resource_);
         OLE_HANDLE handle = 0;
         BITMAP info{};
         if (variant.picture && SUCCEEDED(variant.picture->get_Handle(&handle))
@@ -119,11 +118,9 @@ void PictureBox::SetDpi(UINT dpi)
 
 void PictureBox::SetPicture(PictureRef picture)
 {
-    if (picture && !dynamic_cast<const Win32Picture*>(picture.get()))
-        throw std::invalid_argument("a picture box shows only pictures of its own toolkit");
     // The size first: a picture that cannot be decoded leaves the box as it was.
-    if (picture)
-        static_cast<const Win32Picture&>(*picture).SizeAt(dpi_);
+    if (const auto own = PictureOfLayer<Win32Picture>(picture))
+        own->SizeAt(dpi_);
     picture_ = std::move(picture);
     Fit();
     InvalidateRect(box_, nullptr, FALSE);

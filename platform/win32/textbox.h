@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/controls.h"
+#include "window/controls.h"
 
 #include <windows.h>
 

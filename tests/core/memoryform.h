@@ -3,12 +3,14 @@
 
 #pragma once
 
-// In-memory controls with the contracts of platform/controls.h, and the form Menivor built on
-// them: the handlers run exactly as in a window, in microseconds and with no GUI toolkit.
+// In-memory controls with the contracts of window/controls.h, and the form Menivor built on
+// them by the form builder: the handlers run exactly as in a window, in microseconds and with no GUI toolkit.
 
 #include "phase/runtime_error.h"
-#include "platform/controls.h"
-#include "platform/storedcontrols.h"
+#include "tests/core/clocks.h"
+#include "window/controls.h"
+#include "window/formbuilder.h"
+#include "window/storedcontrols.h"
 #include "window/layout.h"
 #include "window/menivor.h"
 
@@ -35,23 +37,14 @@ public:
     void AddItem(std::u16string_view text) override { entries_.emplace_back(text); }
     std::int16_t ListCount() const override { return std::int16_t(entries_.size()); }
     std::int16_t ListIndex() const override { return index_; }
-    void SetListIndex(std::int16_t index) override
+    void SelectEntry(std::int16_t index) override
     {
-        if (index < 0 || index >= ListCount())
-            menivor::ThrowBadListIndex(index, ListCount());
         index_ = index;
         ++clicks;
         if (onClick)
             onClick();
     }
-    std::u16string List(std::int16_t index) const override
-    {
-        if (index == -1)
-            return {};
-        if (index < 0 || index >= ListCount())
-            menivor::ThrowBadListIndex(index, ListCount());
-        return entries_[std::size_t(index)];
-    }
+    std::u16string EntryText(std::int16_t index) const override { return entries_[std::size_t(index)]; }
 
     // What a user's pick of the entry that shows text does: selects it, running the click
     // handling, unless it is already selected (a click on the selected entry is no new pick).
@@ -78,23 +71,6 @@ struct NamedPicture final : menivor::Picture {
     std::u16string name; // "cycle", "phase0", ...
 };
 
-class FixedClock final : public menivor::Clock {
-public:
-    explicit FixedClock(std::chrono::year_month_day today) : today_(today) {}
-    std::chrono::year_month_day Today() const override { return today_; }
-
-private:
-    std::chrono::year_month_day today_;
-};
-
-class FailingClock final : public menivor::Clock {
-public:
-    std::chrono::year_month_day Today() const override
-    {
-        throw menivor::RuntimeError(menivor::ErrorKind::InvalidPropertyValue, "часовникът не отговаря");
-    }
-};
-
 class CollectedErrors final : public menivor::ErrorReporter {
 public:
     std::vector<std::u16string> messages;
@@ -107,67 +83,99 @@ public:
     void Announce(std::u16string_view text) override { texts.emplace_back(text); }
 };
 
-// The form on in-memory controls, set up from the layout table as a toolkit layer does it: each
-// picture box holds its picture (one object for each picture name), the text boxes their
-// designed texts. Load() has run when the constructor returns.
+// The controls a toolkit layer would make, in memory: each shown row of the layout table becomes
+// a plain list, a stored text or a stored picture; pictures are named objects. Records which rows
+// it was asked to make, in order.
+class MemoryFactory final : public menivor::ControlFactory {
+public:
+    std::vector<std::u16string> made; // the rows' names, in the order made
+    std::vector<menivor::PixelBox> places;
+
+    void MakeLabel(const menivor::ControlDesign& design, menivor::PixelBox place) override { Record(design, place); }
+    menivor::ListControl& MakeList(const menivor::ControlDesign& design, menivor::PixelBox place,
+                                   std::function<void()> clicked) override
+    {
+        Record(design, place);
+        PlainList& list = lists.at(std::size_t(design.index));
+        list.onClick = std::move(clicked);
+        return list;
+    }
+    menivor::TextControl& MakeTextBox(const menivor::ControlDesign& design, menivor::PixelBox place) override
+    {
+        Record(design, place);
+        return *texts.emplace_back(std::make_unique<menivor::StoredText>());
+    }
+    void MakeButton(const menivor::ControlDesign& design, menivor::PixelBox place, std::function<void()> pressed) override
+    {
+        Record(design, place);
+        press = std::move(pressed);
+    }
+    menivor::PictureControl& MakePictureBox(const menivor::ControlDesign& design, menivor::PixelBox place) override
+    {
+        Record(design, place);
+        return *pictures.emplace_back(std::make_unique<menivor::StoredPicture>());
+    }
+    menivor::PictureRef LoadPicture(std::u16string_view name) override
+    {
+        ++picturesLoaded;
+        return std::make_shared<const NamedPicture>(name);
+    }
+
+    std::array<PlainList, 3> lists;
+    std::vector<std::unique_ptr<menivor::StoredText>> texts;
+    std::vector<std::unique_ptr<menivor::StoredPicture>> pictures;
+    std::function<void()> press; // the button's
+    int picturesLoaded = 0;
+
+private:
+    void Record(const menivor::ControlDesign& design, menivor::PixelBox place)
+    {
+        made.push_back(menivor::ControlName(design));
+        places.push_back(place);
+    }
+};
+
+// The form on in-memory controls, built from the layout table as a toolkit layer builds it.
+// Load() has run when the constructor returns.
 class MemoryForm {
 public:
-    explicit MemoryForm(std::unique_ptr<menivor::Clock> clock) : clock_(std::move(clock))
+    explicit MemoryForm(std::unique_ptr<menivor::Clock> clock)
+        : clock_(std::move(clock))
+        , built_(factory_, 96, *clock_, errors_, announcements_)
     {
-        menivor::FormControls controls;
-        for (std::size_t i = 0; i < 3; ++i) {
-            controls.List1[i] = &lists_[i];
-            lists_[i].onClick = [this, i] { form_->ListClicked(std::int16_t(i)); };
-        }
-        controls.Text2 = &text2_;
-        controls.Text1 = {&text1_[0], &text1_[1]};
-        std::vector<std::shared_ptr<const NamedPicture>> pictures;
-        for (const menivor::ControlDesign& design : menivor::Controls) {
-            const auto index = std::size_t(std::max<std::int16_t>(design.index, 0));
-            if (design.kind == menivor::ControlKind::PictureBox) {
-                auto same = std::find_if(pictures.begin(), pictures.end(), [&](auto& p) { return p->name == design.text; });
-                if (same == pictures.end())
-                    same = pictures.insert(pictures.end(), std::make_shared<const NamedPicture>(design.text));
-                pictures_[index].SetPicture(*same);
-                controls.Picture1[index] = &pictures_[index];
-            } else if (design.kind == menivor::ControlKind::TextBox && design.index >= 0) {
-                text1_[index].SetText(design.text);
-            }
-        }
-        form_.emplace(controls, *clock_, errors_, announcements_);
-        form_->Load();
+        built_.Load();
     }
     MemoryForm(const MemoryForm&) = delete;
     MemoryForm& operator=(const MemoryForm&) = delete;
 
-    menivor::Menivor& form() { return *form_; }
-    PlainList& list(std::size_t index) { return lists_.at(index); }
-    menivor::StoredText& text2() { return text2_; }
-    menivor::StoredText& description() { return text1_[0]; }
-    menivor::StoredPicture& picture(std::size_t slot) { return pictures_.at(slot); }
+    const menivor::Menivor& form() const { return built_.Form(); }
+    const MemoryFactory& factory() const { return factory_; }
+    const menivor::FormControls& controls() const { return built_.Controls(); }
+    PlainList& list(std::size_t index) { return factory_.lists.at(index); }
+    menivor::TextControl& text2() { return *controls().Text2; }
+    menivor::TextControl& description() { return *controls().Text1[0]; }
+    menivor::PictureControl& picture(std::size_t slot) { return *controls().Picture1.at(slot); }
     std::vector<std::u16string>& errors() { return errors_.messages; }
     std::vector<std::u16string>& announced() { return announcements_.texts; }
+    void press() { factory_.press(); } // the button, as a click gives it
 
     // The picture name the display shows, and whether it is the very object of a phase's box.
-    std::u16string displayed() { return static_cast<const NamedPicture&>(*pictures_[9].GetPicture()).name; }
-    bool displayShows(std::size_t slot) { return pictures_[9].GetPicture() == pictures_.at(slot).GetPicture(); }
+    std::u16string displayed() { return static_cast<const NamedPicture&>(*picture(9).GetPicture()).name; }
+    bool displayShows(std::size_t slot) { return picture(9).GetPicture() == picture(slot).GetPicture(); }
 
     // Picks a date as a user does (month, year, then day) and presses Calculate.
     void calculate(std::u16string_view day, std::u16string_view month, std::u16string_view year)
     {
-        lists_[1].Pick(month);
-        lists_[2].Pick(year);
-        lists_[0].Pick(day);
-        form_->CalculateClicked();
+        list(1).Pick(month);
+        list(2).Pick(year);
+        list(0).Pick(day);
+        press();
     }
 
 private:
     std::unique_ptr<menivor::Clock> clock_;
-    std::array<PlainList, 3> lists_;
-    menivor::StoredText text2_;
-    std::array<menivor::StoredText, 2> text1_;
-    std::array<menivor::StoredPicture, 10> pictures_;
+    MemoryFactory factory_;
     CollectedErrors errors_;
     CollectedAnnouncements announcements_;
-    std::optional<menivor::Menivor> form_;
+    menivor::BuiltForm built_;
 };

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Menivor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/conversions.h"
+#include "window/conversions.h"
 #include "tests/core/testkit.h"
 
 #include <doctest/doctest.h>

@@ -143,7 +143,7 @@ TEST_CASE("after a month pick, Calculate uses day 1 and shows it picked")
     started.list(1).Pick(u"9");
     CHECK(started.list(0).ListIndex() == -1);
     const int dayClicks = started.list(0).clicks;
-    started.form().CalculateClicked();
+    started.press();
     CHECK(started.text2().Text() == u"9-1-2014");
     CHECK(started.list(0).Selected() == u"1");
     CHECK(started.list(0).clicks == dayClicks + 1); // the selection ran the day list's handling
@@ -155,7 +155,7 @@ TEST_CASE("a picked day stays picked and is used")
     MemoryForm started = StartedOn(2014y / 9 / 9);
     started.list(1).Pick(u"3");
     started.list(0).Pick(u"5");
-    started.form().CalculateClicked();
+    started.press();
     CHECK(started.text2().Text() == u"3-5-2014");
     CHECK(started.list(0).Selected() == u"5");
     CHECK(started.list(0).ListCount() == 31);
@@ -165,11 +165,11 @@ TEST_CASE("two presses agree")
 {
     MemoryForm started = StartedOn(2014y / 9 / 9);
     started.list(0).Pick(u"16");
-    started.form().CalculateClicked();
+    started.press();
     const std::u16string text2 = started.text2().Text();
     const std::u16string description = started.description().Text();
     const PictureRef picture = started.picture(9).GetPicture();
-    started.form().CalculateClicked();
+    started.press();
     CHECK(started.text2().Text() == text2);
     CHECK(started.description().Text() == description);
     CHECK(started.picture(9).GetPicture() == picture);
@@ -180,10 +180,10 @@ TEST_CASE("an entry that names no month is reported and nothing is left half-don
 {
     MemoryForm started = StartedOn(2014y / 9 / 9);
     started.list(0).Pick(u"2");
-    started.form().CalculateClicked();
+    started.press();
     const std::u16string description = started.description().Text();
     started.list(1).Entries()[8] = u"13"; // month 9's entry
-    started.form().CalculateClicked();
+    started.press();
     REQUIRE(started.errors().size() == 1);
     CHECK(Utf8Of(started.errors()[0]).find("„13-2-2014“") != std::string::npos);
     CHECK(started.text2().Text() == u"9-2-2014");
@@ -192,7 +192,7 @@ TEST_CASE("an entry that names no month is reported and nothing is left half-don
     CHECK(started.picture(9).AccessibleName() == u"Първа четвърт");
     CHECK(started.form().phaseIndex() == 2);
     started.list(1).Entries()[8] = u"9";
-    started.form().CalculateClicked();
+    started.press();
     CHECK(started.text2().Text() == u"9-2-2014");
     CHECK(started.errors().size() == 1);
 }
@@ -204,16 +204,16 @@ TEST_CASE("each press tells a screen reader its result once; start-up, picks and
     started.list(0).Pick(u"2");
     started.list(1).Pick(u"9"); // leaves no day picked
     CHECK(started.announced().empty());
-    started.form().CalculateClicked(); // 9-1-2014, day 1 taken
+    started.press(); // 9-1-2014, day 1 taken
     started.list(0).Pick(u"16");
-    started.form().CalculateClicked(); // 9-16-2014
-    started.form().CalculateClicked(); // the same again: said again, the user asked again
+    started.press(); // 9-16-2014
+    started.press(); // the same again: said again, the user asked again
     CHECK(started.announced() == std::vector<std::u16string>{
         u"Първа четвърт. Нарастване - дясна осветена част първа четвърт",
         u"Последна четвърт. Намаляване - лява осветена част, стара луна, последна четвърт",
         u"Последна четвърт. Намаляване - лява осветена част, стара луна, последна четвърт"});
     started.list(1).Entries()[8] = u"13"; // month 9's entry names no month: the press fails
-    started.form().CalculateClicked();
+    started.press();
     CHECK(started.errors().size() == 1);
     CHECK(started.announced().size() == 3);
 }
@@ -228,7 +228,7 @@ TEST_CASE("every day of the lists, against the phase model")
             started.list(1).SetListIndex(month);
             for (std::int16_t day = 0; day < started.list(0).ListCount(); ++day, ++days) {
                 started.list(0).SetListIndex(day);
-                started.form().CalculateClicked();
+                started.press();
                 const std::u16string expected =
                     NumberText(month + 1) + u'-' + NumberText(day + 1) + u'-' + NumberText(1980 + year);
                 const int index = PhaseOfText(expected);

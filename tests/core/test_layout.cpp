@@ -8,9 +8,29 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 using namespace menivor;
+
+namespace {
+
+// The contrast ratio of two colours, 1 to 21, by the relative luminance of sRGB colours: 4.5 or
+// more keeps text readable for weak eyes and on a washed-out projector.
+double ContrastRatio(Colour a, Colour b)
+{
+    const auto luminance = [](Colour c) {
+        const auto linear = [](std::uint8_t channel) {
+            const double v = channel / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 TEST_SUITE("layout table") {
 

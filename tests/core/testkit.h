@@ -7,7 +7,7 @@
 // call throws.
 
 #include "phase/runtime_error.h"
-#include "platform/conversions.h"
+#include "window/conversions.h"
 
 #include <doctest/doctest.h>
 

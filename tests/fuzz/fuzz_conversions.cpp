@@ -5,7 +5,7 @@
 // the error kind it documents.
 
 #include "phase/runtime_error.h"
-#include "platform/conversions.h"
+#include "window/conversions.h"
 
 #include <cmath>
 #include <cstdint>

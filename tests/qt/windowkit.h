@@ -7,6 +7,7 @@
 // reach and use its controls as a user would.
 
 #include "phase/runtime_error.h"
+#include "../core/clocks.h"
 #include "platform/qt/boxes.h"
 #include "platform/qt/listbox.h"
 #include "platform/qt/menivorwindow.h"
@@ -17,27 +18,6 @@
 #include <QTest>
 
 #include <memory>
-
-class FixedClock final : public menivor::Clock {
-public:
-    explicit FixedClock(QDate date) : date_(date) {}
-    std::chrono::year_month_day Today() const override
-    {
-        return std::chrono::year_month_day{std::chrono::year{date_.year()}, std::chrono::month{unsigned(date_.month())},
-                                           std::chrono::day{unsigned(date_.day())}};
-    }
-
-private:
-    QDate date_;
-};
-
-class FailingClock final : public menivor::Clock {
-public:
-    std::chrono::year_month_day Today() const override
-    {
-        throw menivor::RuntimeError(menivor::ErrorKind::InvalidPropertyValue, "часовникът не отговаря");
-    }
-};
 
 // A started window with its clock.
 struct Started {
@@ -109,5 +89,7 @@ inline Started Start(std::unique_ptr<menivor::Clock> clock, bool show = true)
 
 inline Started StartOn(QDate date, bool show = true)
 {
-    return Start(std::make_unique<FixedClock>(date), show);
+    const std::chrono::year_month_day today{std::chrono::year{date.year()}, std::chrono::month{unsigned(date.month())},
+                                            std::chrono::day{unsigned(date.day())}};
+    return Start(std::make_unique<FixedClock>(today), show);
 }

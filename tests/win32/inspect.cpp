@@ -7,7 +7,7 @@
 //   inspect [seconds]   waits up to that long (default 30) for the window to be on the screen;
 //                       exit status 1 if it does not come.
 
-#include "platform/conversions.h"
+#include "window/conversions.h"
 #include "platform/win32/text.h"
 #include "window/layout.h"
 

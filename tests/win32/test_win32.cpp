@@ -5,6 +5,7 @@
 // LISTBOX, the read-only text box, the picture boxes, and the window built from the layout table.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include "../core/clocks.h"
 #include "../core/testkit.h"
 
 #include "platform/win32/listbox.h"
@@ -75,23 +76,6 @@ struct ListHost {
         const LPARAM at = MAKELPARAM(entry.left + 5, (entry.top + entry.bottom) / 2);
         SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON | modifiers, at);
         SendMessageW(list, WM_LBUTTONUP, modifiers, at);
-    }
-};
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(std::chrono::year_month_day day) : day_(day) {}
-    std::chrono::year_month_day Today() const override { return day_; }
-
-private:
-    std::chrono::year_month_day day_;
-};
-
-class FailingClock final : public Clock {
-public:
-    std::chrono::year_month_day Today() const override
-    {
-        throw RuntimeError(ErrorKind::InvalidPropertyValue, "часовникът не отговаря");
     }
 };
 

@@ -7,7 +7,7 @@
 // shown (a toolkit layer need not make a widget for them, so they are no part of the window a
 // screen reader sees), and for tests that run the form on in-memory controls.
 
-#include "platform/controls.h"
+#include "window/controls.h"
 
 namespace menivor {
 

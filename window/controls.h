@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,14 @@ public:
     virtual std::int16_t ListIndex() const = 0;           // the selected entry, -1 for none
     // Selects entry index, then runs the click handling. An index outside 0 to ListCount() - 1
     // is ErrorKind::InvalidPropertyValue, and the list is left as it was.
-    virtual void SetListIndex(std::int16_t index) = 0;
+    void SetListIndex(std::int16_t index);
     // The text of entry index; "" for -1, ErrorKind::InvalidPropertyValue outside the entries.
-    virtual std::u16string List(std::int16_t index) const = 0;
+    std::u16string List(std::int16_t index) const;
+
+protected:
+    // What a toolkit's list does for the two above, index in 0 to ListCount() - 1.
+    virtual void SelectEntry(std::int16_t index) = 0; // selects it, then runs the click handling
+    virtual std::u16string EntryText(std::int16_t index) const = 0;
 };
 
 // The error for an index outside a list's entries.
@@ -80,6 +86,17 @@ public:
     virtual ~Picture() = default;
 };
 using PictureRef = std::shared_ptr<const Picture>;
+
+// The layer's own kind of picture behind a PictureRef (nullptr for none). A box shows only
+// pictures of its own layer: any other is std::invalid_argument, and the box is left as it was.
+template <class LayerPicture>
+std::shared_ptr<const LayerPicture> PictureOfLayer(const PictureRef& picture)
+{
+    auto own = std::dynamic_pointer_cast<const LayerPicture>(picture);
+    if (picture && !own)
+        throw std::invalid_argument("a picture box shows only pictures of its own toolkit");
+    return own;
+}
 
 // A framed box that shows a picture at its natural size and takes that size (plus its frame).
 // Its accessible name is what a screen reader says of it.
