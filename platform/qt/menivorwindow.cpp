@@ -4,7 +4,9 @@
 #include "platform/qt/menivorwindow.h"
 
 #include "platform/qt/announcement.h"
-#include "platform/qt/boxes.h"
+#include "platform/qt/colourbutton.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/textbox.h"
 #include "platform/qt/focusframe.h"
 #include "platform/qt/listbox.h"
 #include "platform/qt/text.h"

@@ -5,18 +5,11 @@
 # and the .deb carries version 1.00, its dependencies and every installed file.
 # usage: install_and_package.sh <build folder>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../testkit.sh"
+CHECK_QUIET=1 # a failing validator says why
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
-check() { # check <what> <command...>
-    local what=$1; shift
-    if "$@" >"$work/out" 2>&1; then
-        echo "PASS: $what"; passes=$((passes + 1))
-    else
-        echo "FAIL: $what"; sed 's/^/    /' "$work/out"; failures=$((failures + 1))
-    fi
-}
 id=example.menivor.Menivor
 
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
@@ -58,5 +51,4 @@ check "the copyright file holds the CC-BY-SA-4.0 text, which Debian does not shi
     grep -q '^ Section 1 – Definitions.$' "$copyright"
 check "lintian finds no error and no warning in the package" lintian --fail-on error,warning "$deb"
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

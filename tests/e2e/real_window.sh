@@ -6,6 +6,7 @@
 # "Изчисли" changes the picture as expected, and so on a matrix of start dates.
 # usage: real_window.sh <menivor executable> <assets folder>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../testkit.sh"
 exe=$1 assets=$2
 unset QT_QPA_PLATFORM
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" # libfaketime preloads before ASan
@@ -28,17 +29,12 @@ stop() {
     done
 }
 trap 'stop; rm -rf "$work"' EXIT
-failures=0 passes=0
-check() { # check <what> <command...>
-    local what=$1; shift
-    if "$@"; then echo "PASS: $what"; passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 
-start_on() { # start_on <faked time>: starts the program, sets wid, X, Y, WIDTH, HEIGHT
+start_on() { # start_on <faked time> [time zone]: starts the program, sets wid, X, Y, WIDTH, HEIGHT
     stop
     # The wall clock stands still at that instant (a start at 23:59:59 cannot slip past midnight
     # on a busy machine); the monotonic clock that Qt's timers use runs on.
-    FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime" "$exe" &
+    TZ=${2:-${TZ:-UTC}} FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime" "$exe" &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --all --pid "$pid" --class menivor | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -83,19 +79,19 @@ start_on "2014-09-24 08:00:00"
 check "24 September 2014 opens on the new moon" shows phase0.jpg
 
 # The date matrix: the program opens on the local date's phase (also outside the lists' years),
-# and "Изчисли" then shows the phase of the date the lists hold.
-date_case() { # date_case <faked time> <picture at start> <lists' date> <picture after the press>
-    start_on "$1"
-    check "$1 opens on its phase" shows "$2"
+# and "Изчисли" then shows the phase of the date the lists hold. The faked time is local time; at
+# the edges of a day, time zones far from UTC tell the local date from UTC's.
+date_case() { # date_case <faked time> <picture at start> <lists' date> <picture after the press> [zone]
+    start_on "$1" "${5:-}"
+    check "$1${5:+ in $5} opens on its phase" shows "$2"
     xdotool mousemove --window "$wid" 416 192 click 1
-    check "$1, Изчисли on $3" shows "$4"
+    check "$1${5:+ in $5}, Изчисли on $3" shows "$4"
 }
-date_case "1979-12-31 23:59:59" phase3.jpg 12-31-1980 phase6.jpg
-date_case "1980-01-01 00:00:00" phase4.jpg 1-1-1980 phase4.jpg
+date_case "1979-12-31 23:59:59" phase3.jpg 12-31-1980 phase6.jpg Pacific/Pago_Pago # UTC: 1 January 1980
+date_case "1980-01-01 00:00:00" phase4.jpg 1-1-1980 phase4.jpg Asia/Tokyo # UTC: 31 December 1979
 date_case "2016-02-29 12:00:00" phase6.jpg 2-29-2016 phase6.jpg
 date_case "2079-12-31 23:59:59" phase2.jpg 12-31-2079 phase2.jpg
 date_case "2080-02-29 12:00:00" phase2.jpg 2-28-2079 phase7.jpg
 date_case "2100-01-01 12:00:00" phase5.jpg 1-1-2079 phase0.jpg
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

@@ -8,7 +8,9 @@
 
 #include "phase/runtime_error.h"
 #include "../core/clocks.h"
-#include "platform/qt/boxes.h"
+#include "platform/qt/colourbutton.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/textbox.h"
 #include "platform/qt/listbox.h"
 #include "platform/qt/menivorwindow.h"
 #include "platform/qt/text.h"

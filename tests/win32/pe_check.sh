@@ -6,14 +6,10 @@
 # description, the icon with a 32x32 image in 256 colours, the manifest, and under 1 MiB.
 # usage: pe_check.sh <menivor.exe> <x86_64|i686> <objdump>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../testkit.sh"
 exe=$1 arch=$2 objdump=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
-check() { # check <what> <command...>
-    local what=$1; shift
-    if "$@"; then echo "PASS: $what"; passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 
 "$objdump" -p "$exe" >"$work/headers"
 case "$arch" in
@@ -46,5 +42,4 @@ check "file version 1.00" grep -q "FileVersion1.00" <<<"$text"
 check "product version 1.00" grep -q "ProductVersion1.00" <<<"$text"
 check "product name Menivor" grep -q "ProductNameMenivor" <<<"$text"
 check "a Bulgarian file description" grep -q "FileDescriptionФази на Луната" <<<"$text"
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

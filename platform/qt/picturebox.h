@@ -6,10 +6,7 @@
 #include "window/controls.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace menivor::qt {
 
@@ -57,52 +54,6 @@ private:
     void ShowPicture();
 
     std::shared_ptr<const QtPicture> picture_;
-};
-
-// A multi-line, word-wrapped text the user can read, select, copy and scroll but not change.
-// Read-only blocks the keyboard, the mouse and drops; any change that still arrives (assistive
-// technology can edit read-only widgets through their accessible interface) is put back at
-// once, so that only SetText changes the text.
-class TextBox final : public QPlainTextEdit, public TextControl {
-    Q_OBJECT
-
-public:
-    explicit TextBox(QWidget* parent = nullptr);
-    std::u16string Text() const override;
-    void SetText(std::u16string_view text) override;
-
-private:
-    QString text_; // as SetText left it
-};
-
-// A single-line, centred text with the same lock.
-class LineBox final : public QLineEdit, public TextControl {
-    Q_OBJECT
-
-public:
-    explicit LineBox(QWidget* parent = nullptr);
-    std::u16string Text() const override;
-    void SetText(std::u16string_view text) override;
-
-private:
-    QString text_;
-};
-
-// A push button drawn flat in one colour: the face fills the button, a black border of one
-// pixel (two while it has the focus), a darker face while pressed, the caption centred. It
-// behaves like any push button (mouse, Space, Enter when auto-default). Painted by hand because
-// a style sheet doing the same costs several milliseconds of start-up.
-class ColourButton final : public QPushButton {
-    Q_OBJECT
-
-public:
-    ColourButton(const QString& text, QColor face, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QColor face_;
 };
 
 } // namespace menivor::qt
