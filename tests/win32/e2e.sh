@@ -14,7 +14,6 @@ source "$here/../testkit.sh"
 wine=(bash "$here/wine.sh" "$prefix")
 work=$(mktemp -d)
 rm -f "$prefix.crash"
-libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 pid=
 stop() {
     "${wine[@]}" --stop
@@ -41,10 +40,9 @@ centre_of() { # centre_of <control>: its client area's centre on the screen, "x 
 
 start_on() { # start_on <faked time>: a fresh Wine server and program, both on that clock
     stop
-    # The wall clock starts at that instant and runs on: Wine's own start-up (wineboot) measures
-    # the processor's clock against it and divides by the time that passed, which a clock that
-    # stands still makes zero. Every start is at noon, hours from the next day.
-    FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime" "${wine[@]}" --within 150 "$exe" &
+    # The faked clock runs on from that instant (see wine.sh); every start is at noon, hours from
+    # the next day.
+    "${wine[@]}" --within 150 --clock "$1" "$exe" &
     pid=$!
     inspect 60
     [[ $(value client) == 464x424 ]] || { echo "FAIL: no window on $1 ($state)"; failures=$((failures + 1)); }

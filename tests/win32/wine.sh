@@ -5,12 +5,18 @@
 # (or at MENIVOR_WINE_DPI, for a prefix of a denser screen),
 # Times New Roman standing for Liberation Serif (its metric twin), no menu entries, no Mono or
 # Gecko downloads.
-#   wine.sh <prefix> [--within S] <program> [arguments...]   runs it (the Wine server stays up)
-#   wine.sh <prefix> [--within S] --once <program> [args...] runs it, then ends the Wine server
+#   wine.sh <prefix> [--within S] [--clock T] <program> [arguments...]
+#                                runs it (the Wine server stays up)
+#   wine.sh <prefix> [--within S] [--clock T] --once <program> [args...]
+#                                runs it, then ends the Wine server
 #   wine.sh <prefix> --stop                                  ends the prefix's Wine server and
 #                                                            every program in it
 # Every call is bounded: a program still running after S seconds (120 by default) is ended,
 # with its Wine session, and the call fails with 124.
+# --clock "YYYY-MM-DD hh:mm:ss" fakes the local wall clock for Wine and the program (libfaketime,
+# preloaded into Wine alone): it starts at that instant and runs on. A clock that stood still
+# would crash Wine's own start-up where it measures the processor's clock (wineboot divides by
+# the time a Sleep(1) took); the monotonic clock that Wine's timers use is not faked.
 # A crash ends everything at once: Wine reports any Windows process's unhandled exception on
 # standard error ("wine: Unhandled page fault at address ..."), whichever process of the
 # session it was (a program, or Wine's own wineboot). No debugger starts and no dialog waits;
@@ -56,16 +62,17 @@ crashed() { (($(crash_count) > crashes_before)); }
 
 watcher=
 run() { # run <seconds> <wine arguments...>: Wine's status, or 124 when it ran over time
-    local seconds=$1 status=0
+    local seconds=$1 status=0 started=$SECONDS
     shift
     # The watcher reads for as long as any process of the session holds standard error open.
     local pipe=$pipes/$RANDOM$RANDOM
     mkfifo "$pipe"
     watch_for_crashes <"$pipe" >/dev/null & # its own standard output would hold a caller's $(...) open
     watcher=$!
-    timeout --kill-after=10 "$seconds" "$wine" "$@" 2>"$pipe" || status=$?
+    timeout --kill-after=10 "$seconds" env "${clock[@]}" "$wine" "$@" 2>"$pipe" || status=$?
     rm -f "$pipe"
-    if ((status == 124 || status == 137)); then
+    # 137: killed, by --kill-after past the limit, or by the end of the session (--stop)
+    if ((status == 124 || (status == 137 && SECONDS - started >= seconds))); then
         echo "wine.sh: '$*' did not end within $seconds s; its Wine session is ended" >&2
         stop
         return 124
@@ -81,11 +88,17 @@ end_session() {
     ! crashed
 }
 
-seconds=120
-if [[ ${1:-} == --within ]]; then
-    seconds=$2
+seconds=120 clock=()
+while [[ ${1:-} == --within || ${1:-} == --clock ]]; do
+    case $1 in
+    --within) seconds=$2 ;;
+    --clock)
+        libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+        clock=(FAKETIME="@$2" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime")
+        ;;
+    esac
     shift 2
-fi
+done
 
 if [[ ! -f $prefix/system.reg ]]; then
     mkdir -p "$(dirname "$prefix")"
