@@ -16,7 +16,7 @@ if [[ ${1:-} == windows ]]; then
     dir=$root/build/windows-dev
     wine=(bash "$root/tests/win32/wine.sh" "$dir/wine-prefix")
     echo "== Windows start-up under Wine, $runs runs each, wall clock"
-    bash "$root/scripts/with-xvfb.sh" -s 1280x1024 "${wine[@]}" --once "$dir/bench/win32/startup_bench.exe" \
+    bash "$root/scripts/with-xvfb.sh" -s 1280x1024 "${wine[@]}" --within 1800 --once "$dir/bench/win32/startup_bench.exe" \
         "$dir/app/windows/menivor.exe" "$dir/bench/win32/bare_window.exe" "$runs"
     exit 0
 fi
