@@ -32,8 +32,16 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
+// The library's own nothrow allocations (std::stable_sort's buffer) come here too, so that every
+// allocation and its release meet in the same pair.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    ++allocationCount;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using namespace menivor;
 using namespace std::chrono;
