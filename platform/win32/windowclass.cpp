@@ -7,14 +7,13 @@
 
 namespace menivor::win32 {
 
-WNDCLASSEXW WindowClass(HINSTANCE module, WNDPROC procedure, const wchar_t* name, HBRUSH background)
+WNDCLASSEXW WindowClass(HINSTANCE module, WNDPROC procedure, const wchar_t* name)
 {
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     type.lpfnWndProc = procedure;
     type.hInstance = module;
     type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    type.hbrBackground = background;
     type.lpszClassName = name;
     return type;
 }
