@@ -14,11 +14,22 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$wxs" "$ico" "$stage/"
 touch -d "@$epoch" "$stage"/*
+# Every date in UTC.
 export TZ=UTC
 at=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
+# wixl and msibuild see a clock that stands at the source's date (libfaketime's absolute form;
+# its faketime command would start a clock there that runs on), and the files' own times.
+libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+mkdir "$stage/bin"
+for tool in wixl msibuild; do
+    printf '#!/bin/sh\nexec env LD_PRELOAD=%s FAKETIME="%s" NO_FAKE_STAT=1 %s "$@"\n' \
+        "$libfaketime" "$at" "$(command -v "$tool")" >"$stage/bin/$tool"
+    chmod +x "$stage/bin/$tool"
+done
+export PATH=$stage/bin:$PATH
 rm -f "$msi" "$zip"
 # wixl takes the files it packs by paths relative to where it runs.
-(cd "$stage" && faketime "$at" wixl --arch "$arch" -o "$msi" "$(basename "$wxs")")
-faketime "$at" bash "$here/bulgarian-names.sh" "$msi"
-faketime "$at" msibuild "$msi" -s "Menivor $version" "The Menivor developers" "$arch;1033" "{$code}"
+(cd "$stage" && wixl --arch "$arch" -o "$msi" "$(basename "$wxs")")
+bash "$here/bulgarian-names.sh" "$msi"
+msibuild "$msi" -s "Menivor $version" "The Menivor developers" "$arch;1033" "{$code}"
 (cd "$stage" && zip -q -X "$zip" "$(basename "$exe")")
