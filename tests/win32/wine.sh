@@ -42,6 +42,13 @@ trap 'rm -rf "$pipes"' EXIT
 stop() {
     "$wineserver" -k 2>/dev/null || true
     timeout 30 "$wineserver" -w 2>/dev/null || true
+    # A Wine process caught starting while its server was ended starts a server anew: end every
+    # process still running in this prefix, so that nothing outlives the session.
+    local environ pids=()
+    for environ in /proc/[0-9]*/environ; do
+        grep -qzx "WINEPREFIX=$prefix" "$environ" 2>/dev/null && pids+=("$(basename "$(dirname "$environ")")")
+    done
+    ((${#pids[@]} == 0)) || kill -9 "${pids[@]}" 2>/dev/null || true
 }
 
 # Copies Wine's standard error; a crash report in it ends the session at once.
