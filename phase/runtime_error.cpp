@@ -3,7 +3,10 @@
 
 #include "phase/runtime_error.h"
 
-#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace menivor {
 
@@ -38,9 +41,23 @@ RuntimeError::RuntimeError(ErrorKind kind, std::string_view detail)
 
 std::string NumberForMessage(double value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    // 15 significant digits suffice for most doubles; 17 always read back the same. printf and
+    // strtod agree on the C locale's decimal point, which becomes "." afterwards.
+    char text[32];
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
+    std::string result(text);
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (const auto at = result.find(point); point != "." && at != std::string::npos)
+        result.replace(at, point.size(), ".");
+    return result;
 }
 
 std::string Quoted(std::string_view input)

@@ -5,8 +5,9 @@
 
 #include "phase/runtime_error.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 
 namespace menivor {
 
@@ -73,9 +74,11 @@ double NumericValueOf(std::u16string_view text)
     }
     if (digits.empty())
         return 0;
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || !std::isfinite(value))
+    // Digits alone read the same in every locale (no sign, no decimal point, no grouping), and
+    // strtod rounds them correctly; past the double range it gives HUGE_VAL and ERANGE.
+    errno = 0;
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (errno == ERANGE || !std::isfinite(value))
         throw RuntimeError(ErrorKind::Overflow,
                            "числото от " + std::to_string(digits.size()) + " цифри е твърде голямо");
     return value;

@@ -76,9 +76,11 @@ TEST_CASE("right after filling: 31, 12 and 100 entries, month 1 and year 1980 pi
 
 TEST_CASE("February's length, whichever of month and year is picked first")
 {
-    for (auto [year, days] : {std::pair{u"1980", 29}, {u"2000", 29}, {u"2016", 29}, {u"2001", 28},
-                              {u"2014", 28}, {u"2079", 28}}) {
-        INFO(Utf8Of(year));
+    for (const auto& row : {std::pair{u"1980", 29}, {u"2000", 29}, {u"2016", 29}, {u"2001", 28},
+                            {u"2014", 28}, {u"2079", 28}}) {
+        const auto [year, days] = row;
+        const std::string yearText = Utf8Of(year);
+        INFO(yearText);
         Trio trio;
         trio.year().Pick(year);
         trio.month().Pick(u"2");

@@ -15,9 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale>
 #include <new>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -106,7 +108,8 @@ TEST_CASE("the index changes in January 2014 on the published days, and only the
     const int changes[][3] = {{4, 0, 1}, {7, 1, 2}, {11, 2, 3}, {15, 3, 4},
                               {18, 4, 5}, {22, 5, 6}, {26, 6, 7}, {29, 7, 0}}; // day, before, after
     const auto indexOn = [](int d) { return int(PhaseOfDate(DateValueOfText("1-" + std::to_string(d) + "-2014"))); };
-    for (const auto& [day, before, after] : changes) {
+    for (const auto& change : changes) {
+        const int day = change[0], before = change[1], after = change[2];
         INFO("1-" << day << "-2014");
         CHECK(indexOn(day - 1) == before);
         CHECK(indexOn(day) == after);
@@ -243,6 +246,38 @@ TEST_CASE("the parser ignores the locale")
     }
     std::setlocale(LC_ALL, "C");
     CHECK(tried > 0);
+}
+
+TEST_CASE("numbers in error messages: the shortest text that reads back, with a point everywhere")
+{
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0.5, "0.5"},
+        {0.1, "0.1"},                                 // 15 digits suffice
+        {1.0 / 3, "0.3333333333333333"},              // needs 16
+        {0.30000000000000004, "0.30000000000000004"}, // needs 17
+        {-40000.5, "-40000.5"},
+        {1e300, "1e+300"},
+        {std::numeric_limits<double>::infinity(), "inf"},
+        {-std::numeric_limits<double>::infinity(), "-inf"},
+        {std::numeric_limits<double>::quiet_NaN(), "nan"},
+    };
+    // The C++ global locale is what a stream takes by default; names not installed are skipped.
+    for (const char* name : {"C", "de_DE.UTF-8", "bg_BG.UTF-8", "German_Germany.1252"}) {
+        try {
+            std::locale::global(std::locale(name));
+        } catch (const std::runtime_error&) {
+            continue;
+        }
+        std::setlocale(LC_ALL, name);
+        INFO(name);
+        for (const auto& row : rows)
+            CHECK(NumberForMessage(row.value) == row.text);
+    }
+    std::locale::global(std::locale::classic());
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST_CASE("the eighths' boundaries")
