@@ -297,5 +297,8 @@ int main(int argc, char** argv)
     for (const QImage& image : larger.sliced(1))
         ok &= Save(out.filePath(QString("menivor-%1.png").arg(image.width())), image, "png");
     ok &= SaveIco(out.filePath("menivor.ico"), icon, larger);
+    // The web app's icons, in the two sizes that browsers ask of an installable page.
+    for (int size : {192, 512})
+        ok &= Save(out.filePath(QString("menivor-%1.png").arg(size)), Icon(size).convertToFormat(QImage::Format_ARGB32), "png");
     return ok ? 0 : 1;
 }
