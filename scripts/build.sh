@@ -4,7 +4,8 @@
 # Installs what is missing, then configures and builds one of the presets in CMakePresets.json
 # into build/<preset>: release (the program alone; the default), dev (with the tests, warnings
 # as errors), asan, fuzz, packager, or a Windows one. "windows" builds the Windows program for
-# both architectures (windows-x86_64 and windows-i686): each its menivor.exe, MSI and zip.
+# both architectures (windows-x86_64 and windows-i686): each its menivor.exe, MSI and zip. "web"
+# makes the web page: menivor.html (one file) and the site folder with its zip.
 # Progress goes to the terminal.
 # usage: build.sh [preset]
 set -euo pipefail
@@ -12,9 +13,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 preset=${1:-release}
 case "$preset" in
     windows) presets=(windows-x86_64 windows-i686) ;;
-    release | dev | asan | fuzz | packager | windows-x86_64 | windows-i686 | windows-dev | windows-i686-dev)
+    release | dev | asan | fuzz | packager | windows-x86_64 | windows-i686 | windows-dev | windows-i686-dev | web | web-dev)
         presets=("$preset") ;;
-    *) echo "build: unknown preset '$preset' (release, dev, asan, fuzz, packager or windows)" >&2; exit 2 ;;
+    *) echo "build: unknown preset '$preset' (release, dev, asan, fuzz, packager, windows or web)" >&2; exit 2 ;;
 esac
 bash "$root/scripts/setup.sh"
 cd "$root"
@@ -26,5 +27,8 @@ for preset in "${presets[@]}"; do
     if [[ $preset == windows-* ]]; then
         echo "build: made $(cd "build/$preset/app/windows" && ls menivor.exe menivor-*.msi menivor-*.zip |
             sed "s|^|build/$preset/app/windows/|" | tr '\n' ' ')"
+    elif [[ $preset == web* ]]; then
+        echo "build: made build/$preset/app/web/menivor.html, build/$preset/app/web/site/ and" \
+            "build/$preset/app/web/menivor-web-1.00.zip"
     fi
 done

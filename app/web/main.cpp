@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/web/clock.h"
+#include "platform/web/dom.h"
+#include "platform/web/menivorwindow.h"
+#include "window/conversions.h"
+
+#include <exception>
+
+int main()
+{
+    try {
+        // The page is the window's lifetime: main returns, the page goes on handling events, and
+        // both live until the page is closed. Nothing is freed at closing, as on the desktops.
+        const auto* clock = new menivor::web::SystemClock;
+        new menivor::web::MenivorWindow(*clock);
+        return 0;
+    } catch (const std::exception& error) {
+        // A damaged copy of the page (a picture missing, say): say so in the page.
+        menivor::web::Element(u"p", u"StartFailure", nullptr)
+            .SetText(u"Menivor не може да започне: " + menivor::Utf16Of(error.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The page's side of the web layer (an emscripten JavaScript library): the few things that C++
+// asks of the page's elements, each found by its id. Texts cross as UTF-16 code units (a pointer
+// and a length), the page's own form, so nothing is converted on the way. Nothing here decides
+// anything of the form: it makes, changes and reads elements, and passes events on.
+
+mergeInto(LibraryManager.library, {
+    $menivorText: function (pointer, length) {
+        return String.fromCharCode.apply(null, HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
+    },
+
+    // An element by id; the empty id is the page's body.
+    $menivorElement__deps: ['$menivorText'],
+    $menivorElement: function (id, idLength) {
+        if (idLength === 0)
+            return document.body;
+        return document.getElementById(menivorText(id, idLength));
+    },
+
+    // Writes text into the buffer (at most capacity code units) and returns its full length:
+    // the caller asks again with a larger buffer when the text did not fit.
+    $menivorWrite: function (text, buffer, capacity) {
+        const shown = Math.min(text.length, capacity);
+        for (let i = 0; i < shown; ++i)
+            HEAPU16[(buffer >> 1) + i] = text.charCodeAt(i);
+        return text.length;
+    },
+
+    // The stored pictures, by name: the page's data block of addresses and sizes, read once.
+    $menivorPictures: function (name) {
+        if (!Module.menivorPictureTable)
+            Module.menivorPictureTable = JSON.parse(document.getElementById('menivor-pictures').textContent);
+        return Module.menivorPictureTable[name];
+    },
+
+    menivor_dom_make__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_make: function (tag, tagLength, id, idLength, parent, parentLength) {
+        const element = document.createElement(menivorText(tag, tagLength));
+        element.id = menivorText(id, idLength);
+        menivorElement(parent, parentLength).appendChild(element);
+    },
+
+    menivor_dom_remove__deps: ['$menivorElement'],
+    menivor_dom_remove: function (id, idLength) {
+        const element = menivorElement(id, idLength);
+        if (element)
+            element.remove();
+    },
+
+    menivor_dom_set_title__deps: ['$menivorText'],
+    menivor_dom_set_title: function (text, textLength) {
+        document.title = menivorText(text, textLength);
+    },
+
+    menivor_dom_set_attribute__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_set_attribute: function (id, idLength, name, nameLength, value, valueLength) {
+        menivorElement(id, idLength).setAttribute(menivorText(name, nameLength), menivorText(value, valueLength));
+    },
+
+    menivor_dom_set_style__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_set_style: function (id, idLength, name, nameLength, value, valueLength) {
+        menivorElement(id, idLength).style.setProperty(menivorText(name, nameLength), menivorText(value, valueLength));
+    },
+
+    // What: 0 the element's text, 1 its value (a text box's), 2 the text of list entry index.
+    menivor_dom_set_text__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_set_text: function (id, idLength, what, text, textLength) {
+        const element = menivorElement(id, idLength);
+        const value = menivorText(text, textLength);
+        if (what === 1)
+            element.value = value;
+        else
+            element.textContent = value;
+    },
+
+    menivor_dom_read__deps: ['$menivorElement', '$menivorWrite'],
+    menivor_dom_read: function (id, idLength, what, index, buffer, capacity) {
+        const element = menivorElement(id, idLength);
+        const text = what === 0 ? element.textContent : what === 1 ? element.value : element.options[index].text;
+        return menivorWrite(text, buffer, capacity);
+    },
+
+    // A <select>'s entries. Setting selectedIndex, clearing and adding fire no event: the C++
+    // side runs the click handling itself where the form expects it.
+    menivor_dom_list_add__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_list_add: function (id, idLength, text, textLength) {
+        menivorElement(id, idLength).add(new Option(menivorText(text, textLength)));
+    },
+
+    menivor_dom_list_clear__deps: ['$menivorElement'],
+    menivor_dom_list_clear: function (id, idLength) {
+        menivorElement(id, idLength).length = 0;
+    },
+
+    menivor_dom_list_count__deps: ['$menivorElement'],
+    menivor_dom_list_count: function (id, idLength) {
+        return menivorElement(id, idLength).length;
+    },
+
+    menivor_dom_list_selected__deps: ['$menivorElement'],
+    menivor_dom_list_selected: function (id, idLength) {
+        return menivorElement(id, idLength).selectedIndex;
+    },
+
+    menivor_dom_list_select__deps: ['$menivorElement'],
+    menivor_dom_list_select: function (id, idLength, index) {
+        menivorElement(id, idLength).selectedIndex = index;
+    },
+
+    // Runs the C++ handler at address handler on each event of the type; the empty id is the
+    // page's window (its size).
+    menivor_dom_listen__deps: ['$menivorText', '$menivorElement'],
+    menivor_dom_listen: function (id, idLength, type, typeLength, handler) {
+        const target = idLength === 0 ? window : menivorElement(id, idLength);
+        target.addEventListener(menivorText(type, typeLength), function () {
+            _menivor_web_event(handler);
+        });
+    },
+
+    menivor_dom_focus__deps: ['$menivorElement'],
+    menivor_dom_focus: function (id, idLength) {
+        menivorElement(id, idLength).focus();
+    },
+
+    menivor_dom_show_modal__deps: ['$menivorElement'],
+    menivor_dom_show_modal: function (id, idLength) {
+        const dialog = menivorElement(id, idLength);
+        if (!dialog.open)
+            dialog.showModal();
+    },
+
+    menivor_dom_close__deps: ['$menivorElement'],
+    menivor_dom_close: function (id, idLength) {
+        menivorElement(id, idLength).close();
+    },
+
+    // The viewport in CSS pixels and the device pixels to a CSS pixel: three doubles at out.
+    menivor_dom_viewport: function (out) {
+        HEAPF64[out >> 3] = document.documentElement.clientWidth;
+        HEAPF64[(out >> 3) + 1] = document.documentElement.clientHeight;
+        HEAPF64[(out >> 3) + 2] = window.devicePixelRatio || 1;
+    },
+
+    // The local calendar date of the device: three ints at out, year, month 1-12, day 1-31.
+    menivor_dom_today: function (out) {
+        const now = new Date();
+        HEAP32[out >> 2] = now.getFullYear();
+        HEAP32[(out >> 2) + 1] = now.getMonth() + 1;
+        HEAP32[(out >> 2) + 2] = now.getDate();
+    },
+
+    // A stored picture's size in pixels (two ints at out); false when the page has no such picture.
+    menivor_dom_picture_size__deps: ['$menivorText', '$menivorPictures'],
+    menivor_dom_picture_size: function (name, nameLength, out) {
+        const picture = menivorPictures(menivorText(name, nameLength));
+        if (!picture)
+            return false;
+        HEAP32[out >> 2] = picture.width;
+        HEAP32[(out >> 2) + 1] = picture.height;
+        return true;
+    },
+
+    // Shows a stored picture in an <img>: the version drawn at twice the size where dense.
+    menivor_dom_show_picture__deps: ['$menivorText', '$menivorElement', '$menivorPictures'],
+    menivor_dom_show_picture: function (id, idLength, name, nameLength, dense) {
+        const picture = menivorPictures(menivorText(name, nameLength));
+        menivorElement(id, idLength).src = dense ? picture.dense : picture.plain;
+    },
+});

@@ -1,0 +1,207 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/web/menivorwindow.h"
+
+#include "window/conversions.h"
+#include "window/layout.h"
+
+#include <algorithm>
+
+namespace menivor::web {
+
+namespace {
+
+std::u16string Pixels(int value)
+{
+    return NumberText(value) + u"px";
+}
+
+std::u16string CssColour(Colour colour)
+{
+    return u"rgb(" + NumberText(colour.red) + u' ' + NumberText(colour.green) + u' ' + NumberText(colour.blue) + u')';
+}
+
+// A number for a CSS value: 4 decimals are far below a device pixel on any screen.
+std::u16string CssNumber(double value)
+{
+    const int tenThousandths = static_cast<int>(value * 10000 + 0.5);
+    std::u16string text = NumberText(tenThousandths / 10000) + u'.';
+    const std::u16string fraction = NumberText(tenThousandths % 10000);
+    return text + std::u16string(4 - fraction.size(), u'0') + fraction;
+}
+
+// The designed face, then the faces with its metrics: ChromeOS's Tinos, then Liberation Serif.
+std::u16string FontFamily()
+{
+    return u'"' + std::u16string(menivor::Form.fontFace) + u"\", Tinos, \"Liberation Serif\", serif";
+}
+
+// The page's style sheet gives each kind of control its look.
+std::u16string_view ClassOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label: return u"label";
+    case ControlKind::ListBox: return u"list";
+    case ControlKind::TextBox: return u"text";
+    case ControlKind::CommandButton: return u"button";
+    case ControlKind::PictureBox: return u"picture";
+    }
+    return u"";
+}
+
+// The space kept free around the window in a viewport, CSS pixels on each side.
+constexpr double ViewportMargin = 4;
+
+} // namespace
+
+MenivorWindow::MenivorWindow(const Clock& clock)
+    : window_(u"main", std::u16string(menivor::Form.name), nullptr)
+    , announcement_(u"div", u"Announcement", nullptr)
+{
+    SetUpWindow();
+    form_.emplace(static_cast<ControlFactory&>(*this), 96, clock, static_cast<ErrorReporter&>(*this),
+                  static_cast<Announcer&>(*this));
+    listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
+    FitToViewport();
+    form_->Load();
+}
+
+void MenivorWindow::SetUpWindow()
+{
+    const FormDesign& form = menivor::Form;
+    SetPageTitle(form.caption);
+    // The designed colours and font, for the page's style sheet to use.
+    window_.SetStyle(u"--back", CssColour(form.backColour));
+    window_.SetStyle(u"--label", CssColour(form.labelColour));
+    window_.SetStyle(u"--button", CssColour(form.buttonColour));
+    window_.SetStyle(u"--text", CssColour(form.textColour));
+    window_.SetStyle(u"--field", CssColour(form.fieldColour));
+    window_.SetStyle(u"--selection", CssColour(form.selectionColour));
+    window_.SetStyle(u"--selected-text", CssColour(form.selectedTextColour));
+    window_.SetStyle(u"--focus", CssColour(form.focusColour));
+    window_.SetStyle(u"--focus-width", Pixels(form.focusFrameWidth));
+    window_.SetStyle(u"font-family", FontFamily());
+    window_.SetStyle(u"font-size", Pixels(form.fontPoints * 96 / 72));
+    window_.SetStyle(u"font-weight", NumberText(form.fontWeight));
+    window_.SetStyle(u"width", Pixels(ClientWidth));
+    window_.SetStyle(u"height", Pixels(ClientHeight));
+    announcement_.SetAttribute(u"aria-live", u"polite");
+}
+
+void MenivorWindow::FitToViewport()
+{
+    // The whole window, as large as the viewport allows (a phone in portrait shows all of it, a
+    // projector shows it large), centred; the pictures drawn at twice the size wherever one of
+    // their pixels would cover more than one of the screen's.
+    const Viewport view = ViewportOfPage();
+    const double scale = std::max(0.1, std::min((view.width - 2 * ViewportMargin) / ClientWidth,
+                                                (view.height - 2 * ViewportMargin) / ClientHeight));
+    const double left = std::max(0.0, (view.width - ClientWidth * scale) / 2);
+    const double top = std::max(0.0, (view.height - ClientHeight * scale) / 2);
+    window_.SetStyle(u"transform", u"translate(" + CssNumber(left) + u"px, " + CssNumber(top) + u"px) scale("
+                                       + CssNumber(scale) + u')');
+    const bool dense = scale * view.devicePixelRatio > 1;
+    for (const auto& box : pictureBoxes_)
+        box->SetDense(dense);
+}
+
+Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place)
+{
+    Element element(tag, ControlName(design), &window_);
+    element.SetAttribute(u"class", ClassOf(design.kind));
+    element.SetStyle(u"left", Pixels(place.left));
+    element.SetStyle(u"top", Pixels(place.top));
+    element.SetStyle(u"width", Pixels(place.width));
+    element.SetStyle(u"height", Pixels(place.height));
+    if (!design.accessibleName.empty())
+        element.SetAttribute(u"aria-label", design.accessibleName);
+    if (!design.accessibleDescription.empty())
+        element.SetAttribute(u"aria-description", design.accessibleDescription);
+    // The window opens with the focus on the first control of the Tab order that takes it.
+    if (!focused_ && design.kind != ControlKind::Label && design.kind != ControlKind::PictureBox) {
+        element.Focus();
+        focused_ = true;
+    }
+    return element;
+}
+
+void MenivorWindow::MakeLabel(const ControlDesign& design, PixelBox place)
+{
+    Place(u"div", design, place).SetText(design.text);
+}
+
+ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked)
+{
+    Element element = Place(u"select", design, place);
+    // Several entries in view make it a list box, not a drop-down; the design shows five.
+    element.SetAttribute(u"size", u"5");
+    lists_.push_back(std::make_unique<ListBox>(std::move(element), std::move(clicked)));
+    return *lists_.back();
+}
+
+TextControl& MenivorWindow::MakeTextBox(const ControlDesign& design, PixelBox place)
+{
+    // The date box is one line; the others wrap and scroll.
+    Element element = Place(design.index < 0 ? u"input" : u"textarea", design, place);
+    element.SetAttribute(u"readonly", u"");
+    element.SetAttribute(u"spellcheck", u"false");
+    textBoxes_.push_back(std::make_unique<TextBox>(std::move(element)));
+    return *textBoxes_.back();
+}
+
+void MenivorWindow::MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed)
+{
+    Element button = Place(u"button", design, place);
+    button.SetAttribute(u"type", u"button");
+    button.SetText(design.text);
+    // A click, Enter and Space alike: the page's button turns each into one "click".
+    listeners_.push_back(std::make_unique<Listener>(&button, u"click", std::move(pressed)));
+}
+
+PictureControl& MenivorWindow::MakePictureBox(const ControlDesign& design, PixelBox place)
+{
+    Element frame = Place(u"div", design, place);
+    frame.SetAttribute(u"role", u"none");
+    Element image(u"img", ControlName(design) + u".picture", &frame);
+    if (!design.accessibleDescription.empty())
+        image.SetAttribute(u"aria-description", design.accessibleDescription);
+    pictureBoxes_.push_back(std::make_unique<PictureBox>(std::move(frame), std::move(image)));
+    return *pictureBoxes_.back();
+}
+
+PictureRef MenivorWindow::LoadPicture(std::u16string_view name)
+{
+    return std::make_shared<WebPicture>(std::u16string(name));
+}
+
+void MenivorWindow::Announce(std::u16string_view text)
+{
+    // A new paragraph for each result, so that the same result twice in a row is told twice.
+    Element(u"Announcement.text").Remove();
+    Element(u"p", u"Announcement.text", &announcement_).SetText(text);
+}
+
+void MenivorWindow::ReportError(std::u16string_view message)
+{
+    // A modal dialog of the page: the window behind it waits until the user closes it (the
+    // button, or Escape), then goes on where the user was.
+    if (!errorMessage_) {
+        const Element dialog(u"dialog", u"RuntimeError", nullptr);
+        dialog.SetAttribute(u"role", u"alertdialog");
+        dialog.SetStyle(u"font-family", FontFamily());
+        dialog.SetAttribute(u"aria-labelledby", u"RuntimeError.heading");
+        dialog.SetAttribute(u"aria-describedby", u"RuntimeError.message");
+        Element(u"h1", u"RuntimeError.heading", &dialog).SetText(menivor::Form.errorHeading);
+        errorMessage_.emplace(u"p", u"RuntimeError.message", &dialog);
+        const Element close(u"button", u"RuntimeError.close", &dialog);
+        close.SetAttribute(u"type", u"button");
+        close.SetAttribute(u"autofocus", u"");
+        close.SetText(u"OK");
+        listeners_.push_back(std::make_unique<Listener>(&close, u"click", [] { Element(u"RuntimeError").Close(); }));
+    }
+    errorMessage_->SetText(message);
+    Element(u"RuntimeError").ShowModal();
+}
+
+} // namespace menivor::web

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "platform/web/dom.h"
+#include "platform/web/listbox.h"
+#include "platform/web/picturebox.h"
+#include "platform/web/textbox.h"
+#include "window/controls.h"
+#include "window/formbuilder.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace menivor::web {
+
+// The window Menivor as a part of the page: the controls of the layout table at their pixels in
+// an element of the window's size, scaled as a whole to fit the viewport and centred in it. Its
+// load handling has run when the constructor returns. It lives as long as the page.
+class MenivorWindow final : private ControlFactory, private ErrorReporter, private Announcer {
+public:
+    explicit MenivorWindow(const Clock& clock);
+    MenivorWindow(const MenivorWindow&) = delete;
+    MenivorWindow& operator=(const MenivorWindow&) = delete;
+
+    static constexpr int ClientWidth = PixelsOf(6960);  // 464 CSS pixels at scale 1
+    static constexpr int ClientHeight = PixelsOf(6360); // 424
+
+private:
+    void SetUpWindow();
+    void FitToViewport();
+
+    // Each control the form builder asks for, made in the order of the Tab key: the page's
+    // order of focus is the order of its elements.
+    void MakeLabel(const ControlDesign& design, PixelBox place) override;
+    ListControl& MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked) override;
+    TextControl& MakeTextBox(const ControlDesign& design, PixelBox place) override;
+    void MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed) override;
+    PictureControl& MakePictureBox(const ControlDesign& design, PixelBox place) override;
+    PictureRef LoadPicture(std::u16string_view name) override;
+    Element Place(std::u16string_view tag, const ControlDesign& design, PixelBox place);
+
+    void ReportError(std::u16string_view message) override;
+    void Announce(std::u16string_view text) override;
+
+    Element window_;
+    Element announcement_; // a polite live region: what it is given, a screen reader says once
+    std::vector<std::unique_ptr<ListBox>> lists_;
+    std::vector<std::unique_ptr<TextBox>> textBoxes_;
+    std::vector<std::unique_ptr<PictureBox>> pictureBoxes_;
+    std::vector<std::unique_ptr<Listener>> listeners_;
+    std::optional<Element> errorMessage_; // made at the first error
+    bool focused_ = false;                // a control has had the focus
+    std::optional<BuiltForm> form_;
+};
+
+} // namespace menivor::web
