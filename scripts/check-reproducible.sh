@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reproducible builds: builds what Menivor ships twice, in two clean build trees in two folders,
 # one after the other, and compares every file byte for byte: the .deb (release preset), and for
-# each Windows architecture menivor.exe, its MSI and its zip. Each file that differs is named,
+# each Windows architecture menivor.exe, its MSI and its zip, and the web page (menivor.html, the
+# site's index.html and program, and the site's zip). Each file that differs is named,
 # with the offset of its first differing byte. Warnings are errors in these builds too.
 # usage: check-reproducible.sh
 set -euo pipefail
@@ -16,7 +17,7 @@ rm -rf "$base"
 
 build() { # build <tree>: the shipped files into <base>/<tree>/<preset>
     local preset dir
-    for preset in release windows-x86_64 windows-i686; do
+    for preset in release windows-x86_64 windows-i686 web; do
         dir=$base/$1/$preset
         echo "reproducible: building $preset in $dir"
         cmake --preset "$preset" -B "$dir" -DMENIVOR_WERROR=ON >/dev/null
@@ -37,7 +38,8 @@ same() { # same <file under each tree>
 }
 for file in release/menivor_1.00_amd64.deb \
     windows-x86_64/app/windows/{menivor.exe,menivor-1.00-x64.msi,menivor-1.00-x64.zip} \
-    windows-i686/app/windows/{menivor.exe,menivor-1.00-x86.msi,menivor-1.00-x86.zip}; do
+    windows-i686/app/windows/{menivor.exe,menivor-1.00-x86.msi,menivor-1.00-x86.zip} \
+    web/app/web/{menivor.html,site/index.html,site/menivor.wasm,site/sw.js,menivor-web-1.00.zip}; do
     check "two builds give the same ${file##*/}" same "$file"
 done
 finish
