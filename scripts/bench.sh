@@ -7,9 +7,16 @@
 # and Calculate's press-to-repaint latency. Start-up and latency run on a private Xvfb.
 # "bench.sh windows [runs]" measures the Windows program instead: start-up to the first frame
 # and peak working set beside a bare Win32 window, under 64-bit Wine on a private Xvfb.
-# usage: bench.sh [windows] [runs]
+# "bench.sh web [runs]" measures the web page: time to the first result in headless Chromium
+# beside a bare page of the same size, and the bytes of a first visit and of menivor.html.
+# usage: bench.sh [windows|web] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [[ ${1:-} == web ]]; then
+    bash "$root/scripts/build.sh" web
+    /usr/bin/python3 "$root/bench/web/first_result.py" "$root/build/web/app/web" "${2:-20}"
+    exit 0
+fi
 if [[ ${1:-} == windows ]]; then
     runs=${2:-20}
     bash "$root/scripts/build.sh" windows-dev

@@ -73,14 +73,15 @@ def main(out, site_js, site_wasm, single_js, source, assets, version, epoch):
             raise SystemExit(f"makepage: {name}@2x.jpg is not twice the size of {name}.jpg")
         pictures[name] = {"width": width, "height": height, "plain": plain, "dense": dense}
 
-    # The one file: everything inside, allowed by its hash.
+    # The one file: everything inside, allowed by its hash. The program reads its .wasm from a
+    # data address inside itself (connect-src data:), which no request leaves the page for.
     program = open(single_js, encoding="utf-8").read()
     icon = data_address(read(os.path.join(assets, "menivor-64.png")), "image/png")
     single_table = {name: {"width": p["width"], "height": p["height"],
                            "plain": data_address(p["plain"], "image/jpeg"),
                            "dense": data_address(p["dense"], "image/jpeg")} for name, p in pictures.items()}
     policy = ("default-src 'none'; script-src " + sha256_source(program) + " 'wasm-unsafe-eval'; style-src "
-              + sha256_source(css) + "; img-src data:; base-uri 'none'; form-action 'none'")
+              + sha256_source(css) + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
     single = page(template, policy,
                   f'<link rel="icon" href="{icon}">\n<style>{css}</style>',
                   picture_block(single_table) + f"\n<script>{program}</script>")
@@ -110,6 +111,8 @@ def main(out, site_js, site_wasm, single_js, source, assets, version, epoch):
               "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'")
     files["index.html"] = page(template, policy,
                                '<link rel="stylesheet" href="menivor.css">\n'
+                               # Fetched with the page, not after its script has run.
+                               '<link rel="preload" href="menivor.wasm" as="fetch" crossorigin>\n'
                                '<link rel="manifest" href="menivor.webmanifest">\n'
                                '<link rel="icon" href="menivor-192.png">\n'
                                '<script src="offline.js" defer></script>\n'

@@ -138,8 +138,9 @@ mergeInto(LibraryManager.library, {
 
     // The viewport in CSS pixels and the device pixels to a CSS pixel: three doubles at out.
     menivor_dom_viewport: function (out) {
-        HEAPF64[out >> 3] = document.documentElement.clientWidth;
-        HEAPF64[(out >> 3) + 1] = document.documentElement.clientHeight;
+        // The window's inner size needs no layout of the page (which shows no scroll bars).
+        HEAPF64[out >> 3] = window.innerWidth;
+        HEAPF64[(out >> 3) + 1] = window.innerHeight;
         HEAPF64[(out >> 3) + 2] = window.devicePixelRatio || 1;
     },
 

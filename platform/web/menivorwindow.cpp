@@ -60,11 +60,17 @@ MenivorWindow::MenivorWindow(const Clock& clock)
     , announcement_(u"div", u"Announcement", nullptr)
 {
     SetUpWindow();
+    // Scaled before the controls are made, so that each picture box asks for its picture at the
+    // density it is shown at, once.
+    FitToViewport();
+    listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
     form_.emplace(static_cast<ControlFactory&>(*this), 96, clock, static_cast<ErrorReporter&>(*this),
                   static_cast<Announcer&>(*this));
-    listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
-    FitToViewport();
     form_->Load();
+    // The window opens with the focus on the first control of the Tab order that takes it; once
+    // everything is made, so that the page is laid out once.
+    if (firstFocus_)
+        firstFocus_->Focus();
 }
 
 void MenivorWindow::SetUpWindow()
@@ -101,12 +107,12 @@ void MenivorWindow::FitToViewport()
     const double top = std::max(0.0, (view.height - ClientHeight * scale) / 2);
     window_.SetStyle(u"transform", u"translate(" + CssNumber(left) + u"px, " + CssNumber(top) + u"px) scale("
                                        + CssNumber(scale) + u')');
-    const bool dense = scale * view.devicePixelRatio > 1;
+    dense_ = scale * view.devicePixelRatio > 1;
     for (const auto& box : pictureBoxes_)
-        box->SetDense(dense);
+        box->SetDense(dense_);
 }
 
-Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place)
+Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named)
 {
     Element element(tag, ControlName(design), &window_);
     element.SetAttribute(u"class", ClassOf(design.kind));
@@ -114,15 +120,12 @@ Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& desig
     element.SetStyle(u"top", Pixels(place.top));
     element.SetStyle(u"width", Pixels(place.width));
     element.SetStyle(u"height", Pixels(place.height));
-    if (!design.accessibleName.empty())
+    if (named && !design.accessibleName.empty())
         element.SetAttribute(u"aria-label", design.accessibleName);
-    if (!design.accessibleDescription.empty())
+    if (named && !design.accessibleDescription.empty())
         element.SetAttribute(u"aria-description", design.accessibleDescription);
-    // The window opens with the focus on the first control of the Tab order that takes it.
-    if (!focused_ && design.kind != ControlKind::Label && design.kind != ControlKind::PictureBox) {
-        element.Focus();
-        focused_ = true;
-    }
+    if (!firstFocus_ && design.kind != ControlKind::Label && design.kind != ControlKind::PictureBox)
+        firstFocus_ = element;
     return element;
 }
 
@@ -161,12 +164,14 @@ void MenivorWindow::MakeButton(const ControlDesign& design, PixelBox place, std:
 
 PictureControl& MenivorWindow::MakePictureBox(const ControlDesign& design, PixelBox place)
 {
-    Element frame = Place(u"div", design, place);
-    frame.SetAttribute(u"role", u"none");
+    // The frame is only drawing; a screen reader meets the image, by its alt text.
+    Element frame = Place(u"div", design, place, false);
     Element image(u"img", ControlName(design) + u".picture", &frame);
     if (!design.accessibleDescription.empty())
         image.SetAttribute(u"aria-description", design.accessibleDescription);
     pictureBoxes_.push_back(std::make_unique<PictureBox>(std::move(frame), std::move(image)));
+    pictureBoxes_.back()->SetDense(dense_);
+    pictureBoxes_.back()->SetAccessibleName(design.accessibleName);
     return *pictureBoxes_.back();
 }
 

@@ -40,7 +40,8 @@ private:
     void MakeButton(const ControlDesign& design, PixelBox place, std::function<void()> pressed) override;
     PictureControl& MakePictureBox(const ControlDesign& design, PixelBox place) override;
     PictureRef LoadPicture(std::u16string_view name) override;
-    Element Place(std::u16string_view tag, const ControlDesign& design, PixelBox place);
+    // The element of a control at its place; named: with the design's accessible texts.
+    Element Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named = true);
 
     void ReportError(std::u16string_view message) override;
     void Announce(std::u16string_view text) override;
@@ -52,7 +53,8 @@ private:
     std::vector<std::unique_ptr<PictureBox>> pictureBoxes_;
     std::vector<std::unique_ptr<Listener>> listeners_;
     std::optional<Element> errorMessage_; // made at the first error
-    bool focused_ = false;                // a control has had the focus
+    std::optional<Element> firstFocus_;   // the first control of the Tab order that takes the focus
+    bool dense_ = false;                  // the pictures drawn at twice the size are shown
     std::optional<BuiltForm> form_;
 };
 

@@ -73,7 +73,8 @@ def mouse_and_keyboard():
     try:
         reading = value(driver, "Text1(0)")
         checks.check("the description box opens on the reading text", reading.count("\n") == 7 and "Луната" in reading)
-        checks.equal("the focus starts in the description box", driver.switch_to.active_element.get_attribute("id"), "Text1(0)")
+        starts = pagekit.eventually(lambda: driver.switch_to.active_element.get_attribute("id") == "Text1(0)")
+        checks.check("the focus starts in the description box", starts)
         frame = driver.execute_script("const s = getComputedStyle(document.activeElement);"
                                       "return [s.outlineStyle, s.outlineWidth, s.outlineColor];")
         checks.equal("the focused control has the red frame", frame, ["solid", "3px", "rgb(170, 0, 0)"])

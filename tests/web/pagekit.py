@@ -8,6 +8,7 @@ import http.server
 import shutil
 import sys
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -118,6 +119,16 @@ def wait_for_result(driver):
         "const box = document.getElementById('Text2');"
         "const img = document.getElementById('Picture1(9).picture');"
         "return box && box.value !== '' && img && img.complete && img.naturalWidth > 0;"))
+
+
+def eventually(condition):
+    """Whether the condition holds within the bound of every wait."""
+    deadline = time.monotonic() + WAIT_SECONDS
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.05)
+    return True
 
 
 def value(driver, id):
