@@ -9,16 +9,61 @@
 # build without a warning, and the README's run command opens the window on an X server.
 # Each release runs in a mount and PID namespace of its own, so that every mount and every
 # process it started is gone when it ends, also when it fails; then its root is removed.
-# usage: fresh-debian.sh [release...]   (bookworm and trixie by default)
+#
+# "fresh-debian.sh prepare" only makes the roots ahead (debootstrap) and fills their package
+# caches with the .deb files that the README's commands will install (apt-get --download-only:
+# nothing is installed), for both releases at once: CI runs it in the background while its other
+# stages run, so that the downloads do not add to its time. A later run takes a prepared root
+# once, and removes it; without one, it makes its own.
+# usage: fresh-debian.sh [prepare] [release...]   (bookworm and trixie by default)
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 mirror=http://deb.debian.org/debian
+prepare=
+[[ ${1:-} == prepare ]] && { prepare=1; shift; }
 releases=("$@")
 ((${#releases[@]})) || releases=(bookworm trixie)
 bash "$repo/scripts/setup.sh" >/dev/null # debootstrap itself
 
-base=$(mktemp -d /var/tmp/menivor-fresh.XXXXXX)
-trap 'rm -rf --one-file-system "$base"' EXIT
+base=/var/tmp/menivor-fresh
+mkdir -p "$base"
+
+# A root of the release, made by debootstrap, at <base>/<release>; <release>.ready marks one that
+# is complete.
+make_root() { # make_root <release>
+    local release=$1 target="$base/$1"
+    [[ -e "$base/$release.ready" ]] && return 0
+    rm -rf --one-file-system "$target"
+    debootstrap --variant=minbase "$release" "$target" "$mirror" >"$base/$release-debootstrap.log" 2>&1 || {
+        tail -n 30 "$base/$release-debootstrap.log"; echo "FAIL: debootstrap $release"; return 1; }
+    touch "$base/$release.ready"
+}
+
+# Downloads, into the root's own package cache, what the README's commands will install there.
+download() { # download <release> (inside the namespaces, like inside)
+    local target="$base/$1"
+    mount -t proc proc "$target/proc"
+    cp /etc/resolv.conf "$target/etc/resolv.conf"
+    local packages
+    packages=$(grep -v '^#' "$repo/scripts/debian-packages.txt" | awk 'NF { print $1 }' | tr '\n' ' ')
+    chroot "$target" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
+        bash -c "apt-get update -q && apt-get install -y -q --download-only --no-install-recommends git $packages"
+}
+
+if [[ -n $prepare ]]; then
+    for release in "${releases[@]}"; do
+        (
+            make_root "$release"
+            unshare --mount --propagation private --pid --fork --kill-child \
+                bash -c "set -euo pipefail; $(declare -f download); repo='$repo' base='$base'; download '$release'" \
+                >"$base/$release-download.log" 2>&1 || { tail -n 30 "$base/$release-download.log"; exit 1; }
+            echo "== $release: prepared ($(du -sh "$base/$release/var/cache/apt/archives" | cut -f1) of packages downloaded)"
+        ) &
+    done
+    status=0
+    for job in $(jobs -p); do wait "$job" || status=1; done
+    exit $status
+fi
 
 # Runs inside the namespaces: mounts what a running system has, then the steps as root.
 inside() { # inside <release> <root>
@@ -59,11 +104,17 @@ inside() { # inside <release> <root>
 for release in "${releases[@]}"; do
     started=$SECONDS
     target="$base/$release"
-    echo "== $release: debootstrap --variant=minbase"
-    debootstrap --variant=minbase "$release" "$target" "$mirror" >"$base/$release-debootstrap.log" 2>&1 || {
-        tail -n 30 "$base/$release-debootstrap.log"; echo "FAIL: debootstrap $release"; exit 1; }
+    if [[ -e "$base/$release.ready" ]]; then
+        echo "== $release: the root made ahead (debootstrap --variant=minbase)"
+    else
+        echo "== $release: debootstrap --variant=minbase"
+    fi
+    make_root "$release"
+    rm -f "$base/$release.ready" # a root serves one run
+    trap 'rm -rf --one-file-system "$target"' EXIT
     unshare --mount --propagation private --pid --fork --kill-child \
         bash -c "set -euo pipefail; $(declare -f inside); repo='$repo'; inside '$release' '$target'"
     echo "PASS: $release, in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
     rm -rf --one-file-system "$target"
+    trap - EXIT
 done
