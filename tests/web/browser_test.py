@@ -9,6 +9,7 @@ control's box at scale 1 and the whole window on a phone.
 usage: browser_test.py <folder with menivor.html and site/>
 """
 import os
+import shutil
 import sys
 import tempfile
 
@@ -267,6 +268,40 @@ def one_file_and_offline():
             driver.quit()
 
 
+def update():
+    # A new release on the server replaces the old one's cache: the page is never served stale.
+    with tempfile.TemporaryDirectory() as work, tempfile.TemporaryDirectory() as profile:
+        site = os.path.join(work, "site")
+        shutil.copytree(os.path.join(out, "site"), site)
+        own_server = pagekit.Server(site)
+        driver = pagekit.browser(user_data_dir=profile)
+        try:
+            pagekit.fake_today(driver, "2014-09-09 12:00:00")
+            driver.get(own_server.url)
+            wait_for_result(driver)
+            WebDriverWait(driver, pagekit.WAIT_SECONDS).until(
+                lambda d: d.execute_script("return navigator.serviceWorker.controller !== null;"))
+            old = driver.execute_async_script("const done = arguments[0]; caches.keys().then(done);")
+            # The next release: another page, hence another service worker with another cache.
+            for name, old_text, new_text in (("index.html", "<title>", '<meta name="release" content="next">\n<title>'),
+                                              ("sw.js", old[0], old[0] + "-next")):
+                path = os.path.join(site, name)
+                text = open(path, encoding="utf-8").read()
+                with open(path, "w", encoding="utf-8") as file:
+                    file.write(text.replace(old_text, new_text, 1))
+            driver.refresh()  # the browser checks sw.js on a navigation and installs the new one
+            replaced = pagekit.eventually(lambda: driver.execute_async_script(
+                "const done = arguments[0]; caches.keys().then(done);") == [old[0] + "-next"])
+            checks.check("a new release's service worker replaces the old cache", replaced)
+            driver.refresh()
+            wait_for_result(driver)
+            checks.equal("after an update the page is the new release's", driver.execute_script(
+                "const m = document.querySelector('meta[name=release]'); return m && m.content;"), "next")
+        finally:
+            driver.quit()
+            own_server.stop()
+
+
 def boxes_and_phone():
     # At scale 1 (a viewport just larger than the window) every control at its pixels.
     driver = open_on("2014-09-01 12:00:00", width=472, height=432)
@@ -313,7 +348,7 @@ def boxes_and_phone():
 
 try:
     for test in (start_dates, mouse_and_keyboard, list_contract, accessibility, planted_error,
-                 one_file_and_offline, boxes_and_phone):
+                 one_file_and_offline, update, boxes_and_phone):
         try:
             test()
         except Exception as error:  # one broken scenario must not hide the others' results
