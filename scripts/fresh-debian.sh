@@ -6,7 +6,8 @@
 # repository passes the README's test command run as a fresh root login would (empty
 # environment, POSIX locale; it builds and tests the Windows program with its packages too, and
 # builds the shipped files twice, warnings as errors, to compare them), builds the packager's
-# build without a warning, and the README's run command opens the window on an X server.
+# build without a warning, the README's web page command makes both of the page's outputs, and
+# the README's run command opens the window on an X server.
 # Each release runs in a mount and PID namespace of its own, so that every mount and every
 # process it started is gone when it ends, also when it fails; then its root is removed.
 #
@@ -91,6 +92,8 @@ inside() { # inside <release> <root>
     step "the packager's build, no warning"
     login 'cd /root/menivor && bash scripts/check-builds.sh packager'
     login 'cd /root/menivor && ls build/windows-*dev/app/windows/menivor-1.00-*.{msi,zip}'
+    step "the README's web page command"
+    login 'cd /root/menivor && bash scripts/build.sh web && ls build/web/app/web/{menivor.html,site/index.html,menivor-web-1.00.zip}'
     step "the README's run command, until its window is on the screen"
     login 'cd /root/menivor && bash scripts/with-xvfb.sh bash -c "
         bash scripts/run.sh & run=\$!
