@@ -9,6 +9,7 @@
 #include "platform/web/textbox.h"
 #include "window/controls.h"
 #include "window/formbuilder.h"
+#include "window/layout.h"
 
 #include <memory>
 #include <optional>
@@ -25,8 +26,8 @@ public:
     MenivorWindow(const MenivorWindow&) = delete;
     MenivorWindow& operator=(const MenivorWindow&) = delete;
 
-    static constexpr int ClientWidth = PixelsOf(6960);  // 464 CSS pixels at scale 1
-    static constexpr int ClientHeight = PixelsOf(6360); // 424
+    static constexpr int ClientWidth = PixelsOf(Form.clientWidth);   // 464 CSS pixels at scale 1
+    static constexpr int ClientHeight = PixelsOf(Form.clientHeight); // 424
 
 private:
     void SetUpWindow();
