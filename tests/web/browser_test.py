@@ -253,6 +253,9 @@ def one_file_and_offline():
             stored = driver.execute_async_script(
                 "const done = arguments[0]; caches.keys().then(k => done(k));")
             checks.check("one cache, named after the release", len(stored) == 1 and stored[0].startswith("menivor-1.00-"), repr(stored))
+            checks.equal("Chromium can install the site as an app",
+                         driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+            checks.equal("the web app manifest has no error", driver.execute_cdp_cmd("Page.getAppManifest", {})["errors"], [])
             checks.equal("no cookies, no local storage",
                          driver.execute_script("return [document.cookie, localStorage.length, sessionStorage.length];"),
                          ["", 0, 0])
