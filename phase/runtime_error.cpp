@@ -53,10 +53,17 @@ std::string NumberForMessage(double value)
         if (std::strtod(text, nullptr) == value)
             break;
     }
-    std::string result(text);
     const std::string_view point = std::localeconv()->decimal_point;
-    if (const auto at = result.find(point); point != "." && at != std::string::npos)
-        result.replace(at, point.size(), ".");
+    std::string result;
+    for (std::string_view rest = text; !rest.empty();) {
+        if (!point.empty() && rest.starts_with(point)) {
+            result += '.';
+            rest.remove_prefix(point.size());
+        } else {
+            result += rest.front();
+            rest.remove_prefix(1);
+        }
+    }
     return result;
 }
 
