@@ -57,7 +57,8 @@ private:
     std::u16string id_;
 };
 
-// Runs a handler on each event of a type at an element (or at the page's window, for "resize").
+// Runs a handler on each event of a type at an element, or at the page's window (target nullptr):
+// "resize", and "density" for a change of the device pixels to a CSS pixel.
 // The page calls back into the handler as long as it lives: keep it as long as the element.
 class Listener {
 public:

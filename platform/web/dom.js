@@ -110,11 +110,24 @@ mergeInto(LibraryManager.library, {
     },
 
     // Runs the C++ handler at address handler on each event of the type; the empty id is the
-    // page's window (its size).
+    // page's window ("resize"), and "density" is a change of the device pixels to a CSS pixel.
     menivor_dom_listen__deps: ['$menivorText', '$menivorElement'],
     menivor_dom_listen: function (id, idLength, type, typeLength, handler) {
+        const kind = menivorText(type, typeLength);
+        if (kind === 'density') {
+            // No event tells of a new density (a window moved to a denser screen, a zoom that
+            // keeps the size): a media query of the present one does, when it stops matching.
+            const watch = function () {
+                matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)').addEventListener('change', function () {
+                    watch();
+                    _menivor_web_event(handler);
+                }, {once: true});
+            };
+            watch();
+            return;
+        }
         const target = idLength === 0 ? window : menivorElement(id, idLength);
-        target.addEventListener(menivorText(type, typeLength), function () {
+        target.addEventListener(kind, function () {
             _menivor_web_event(handler);
         });
     },
@@ -138,9 +151,10 @@ mergeInto(LibraryManager.library, {
 
     // The viewport in CSS pixels and the device pixels to a CSS pixel: three doubles at out.
     menivor_dom_viewport: function (out) {
-        // The window's inner size needs no layout of the page (which shows no scroll bars).
-        HEAPF64[out >> 3] = window.innerWidth;
-        HEAPF64[(out >> 3) + 1] = window.innerHeight;
+        // The layout viewport: on a phone, the device's width (the page asks for it), not the
+        // wider visual viewport that a phone shows while the page is still being made.
+        HEAPF64[out >> 3] = document.documentElement.clientWidth;
+        HEAPF64[(out >> 3) + 1] = document.documentElement.clientHeight;
         HEAPF64[(out >> 3) + 2] = window.devicePixelRatio || 1;
     },
 

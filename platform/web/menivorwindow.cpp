@@ -64,6 +64,7 @@ MenivorWindow::MenivorWindow(const Clock& clock)
     // density it is shown at, once.
     FitToViewport();
     listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
+    listeners_.push_back(std::make_unique<Listener>(nullptr, u"density", [this] { FitToViewport(); }));
     form_.emplace(static_cast<ControlFactory&>(*this), 96, clock, static_cast<ErrorReporter&>(*this),
                   static_cast<Announcer&>(*this));
     form_->Load();

@@ -70,7 +70,7 @@ def require_browser():
             sys.exit(1)
 
 
-def browser(width=800, height=600, user_data_dir=None):
+def browser(width=800, height=600, user_data_dir=None, device_scale=1, mobile=False):
     options = webdriver.ChromeOptions()
     options.binary_location = shutil.which("chromium")
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
@@ -86,7 +86,7 @@ def browser(width=800, height=600, user_data_dir=None):
     driver.set_script_timeout(WAIT_SECONDS)
     # The viewport itself, whatever the window's frame takes.
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+                           {"width": width, "height": height, "deviceScaleFactor": device_scale, "mobile": mobile})
     return driver
 
 
