@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages listed in debian-packages.txt that are not installed yet, and
-# generates the locales the tests run under. Does nothing (and needs no network) when all is
-# present. Debian 12 (bookworm) and Debian 13 (trixie).
+# Installs the Debian packages listed in debian-packages.txt that are not installed yet, generates
+# the locales the tests run under, and installs the browser tests' npm packages at the versions
+# that tests/web/package-lock.json pins. Does nothing (and needs no network) when all is present.
+# Debian 12 (bookworm) and Debian 13 (trixie).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -21,7 +22,12 @@ for name in "${locales[@]}"; do
     locale -a 2>/dev/null | grep -qix "${name%.UTF-8}.utf8" || missing_locales+=("$name")
 done
 
-if ((${#missing[@]} + ${#missing_locales[@]} == 0)); then
+# npm: Debian's, unless the machine has one already (a newer Node.js with its own npm).
+command -v npm >/dev/null || missing+=(npm)
+web_tests=$here/../tests/web
+npm_ready() { [[ -f $web_tests/node_modules/.package-lock.json && ! $web_tests/package-lock.json -nt $web_tests/node_modules/.package-lock.json ]]; }
+
+if ((${#missing[@]} + ${#missing_locales[@]} == 0)) && npm_ready; then
     echo "setup: every package and locale is present"
     exit 0
 fi
@@ -45,5 +51,9 @@ if ((${#missing_locales[@]} > 0)); then
         grep -qx "$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
     done
     "${sudo[@]}" locale-gen
+fi
+if ! npm_ready; then
+    echo "setup: installing the browser tests' npm packages (tests/web/package-lock.json)"
+    (cd "$web_tests" && npm ci --no-audit --no-fund)
 fi
 echo "setup: done"

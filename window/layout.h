@@ -45,6 +45,12 @@ struct ControlDesign {
     std::u16string_view accessibleDescription;
 };
 
+// The window's title: the label above everything, the heading of the window's content.
+constexpr bool IsWindowTitle(const ControlDesign& control)
+{
+    return control.kind == ControlKind::Label && control.name == u"Label1";
+}
+
 // "List1(0)" for an item of a control array, "Text2" for a single control.
 std::u16string ControlName(const ControlDesign& control);
 
@@ -63,6 +69,7 @@ struct FormDesign {
     Colour selectedTextColour; // text on the selection colour
     Colour focusColour;        // the frame around the control that has the keyboard focus
     int focusFrameWidth;       // pixels, drawn just outside the control
+    int listRows;              // whole entries a list shows at once, 1 or more
     std::u16string_view fontFace;
     int fontPoints;    // 12 points: 16 pixels at 96 dpi
     int fontWeight;    // 400, regular
@@ -85,6 +92,7 @@ inline constexpr FormDesign Form{
     .selectedTextColour = {255, 255, 255},
     .focusColour = {170, 0, 0},
     .focusFrameWidth = 3,
+    .listRows = 4,
     .fontFace = u"Times New Roman",
     .fontPoints = 12,
     .fontWeight = 400,

@@ -19,6 +19,9 @@ void menivor_dom_set_style(const char16_t* id, int idLength, const char16_t* nam
                            const char16_t* value, int valueLength);
 void menivor_dom_set_text(const char16_t* id, int idLength, int what, const char16_t* text, int textLength);
 int menivor_dom_read(const char16_t* id, int idLength, int what, int index, char16_t* buffer, int capacity);
+void menivor_dom_list_make(const char16_t* id, int idLength);
+void menivor_dom_list_rows(const char16_t* id, int idLength, double rowHeight);
+double menivor_dom_client_height(const char16_t* id, int idLength);
 void menivor_dom_list_add(const char16_t* id, int idLength, const char16_t* text, int textLength);
 void menivor_dom_list_clear(const char16_t* id, int idLength);
 int menivor_dom_list_count(const char16_t* id, int idLength);
@@ -119,6 +122,21 @@ void Element::Remove() const
     menivor_dom_remove(MENIVOR_TEXT(id_));
 }
 
+void Element::MakeListBox() const
+{
+    menivor_dom_list_make(MENIVOR_TEXT(id_));
+}
+
+void Element::SetRowHeight(double cssPixels) const
+{
+    menivor_dom_list_rows(MENIVOR_TEXT(id_), cssPixels);
+}
+
+double Element::ClientHeight() const
+{
+    return menivor_dom_client_height(MENIVOR_TEXT(id_));
+}
+
 void Element::AddEntry(std::u16string_view text) const
 {
     menivor_dom_list_add(MENIVOR_TEXT(id_), MENIVOR_TEXT(text));
@@ -178,9 +196,9 @@ void SetPageTitle(std::u16string_view title)
 
 Viewport ViewportOfPage()
 {
-    double values[3];
+    double values[4];
     menivor_dom_viewport(values);
-    return {values[0], values[1], values[2]};
+    return {values[0], values[1], values[2], values[3] != 0};
 }
 
 std::chrono::year_month_day LocalDate()

@@ -16,9 +16,11 @@
 
 namespace menivor::web {
 
-// Device pixels to a CSS pixel and the viewport's size in CSS pixels.
+// The viewport's size in CSS pixels, device pixels to a CSS pixel, and whether the main pointer
+// is coarse (a finger on a touch screen) rather than fine (a mouse, a pen).
 struct Viewport {
     double width, height, devicePixelRatio;
+    bool coarsePointer;
 };
 
 class Element {
@@ -38,13 +40,17 @@ public:
     void Focus() const;
     void Remove() const; // nothing if the page has no such element
 
-    // A <select>'s entries; setting the selection fires no event.
+    // A list box of the page's own (dom.js): this element becomes one, empty. Its entries, with
+    // the selection as code sets it (firing no event); a user's pick fires one "change".
+    void MakeListBox() const;
     void AddEntry(std::u16string_view text) const;
     void ClearEntries() const;
     int EntryCount() const;
     int SelectedEntry() const; // -1 for none
     void SelectEntry(int index) const;
     std::u16string EntryText(int index) const;
+    void SetRowHeight(double cssPixels) const; // each entry's, the picked one kept in view
+    double ClientHeight() const;               // inside the border, CSS pixels before scaling
 
     void ShowModal() const; // a <dialog>, unless it is open
     void Close() const;     // a <dialog>

@@ -7,15 +7,15 @@ namespace menivor::web {
 
 ListBox::ListBox(Element element, std::function<void()> clicked)
     : element_(std::move(element))
-    , change_(&element_, u"change", [this] { OnChange(); })
+    , change_(&element_, u"change", [this] { clicks_.UserPicked(ListIndex()); })
 {
+    element_.MakeListBox();
     clicks_.SetHandler(std::move(clicked));
 }
 
 void ListBox::Clear()
 {
     element_.ClearEntries();
-    shown_ = -1;
     clicks_.Forget();
 }
 
@@ -37,26 +37,12 @@ std::int16_t ListBox::ListIndex() const
 void ListBox::SelectEntry(std::int16_t index)
 {
     element_.SelectEntry(index);
-    shown_ = index;
     clicks_.Run(index);
 }
 
 std::u16string ListBox::EntryText(std::int16_t index) const
 {
     return element_.EntryText(index);
-}
-
-void ListBox::OnChange()
-{
-    // Chromium lets no user remove the selection of a single-choice list; other browsers may
-    // (Ctrl+click), and the form relies on a picked entry staying picked.
-    const std::int16_t selected = ListIndex();
-    if (selected < 0 && shown_ >= 0) {
-        element_.SelectEntry(shown_);
-        return;
-    }
-    shown_ = selected;
-    clicks_.UserPicked(selected);
 }
 
 } // namespace menivor::web

@@ -8,9 +8,10 @@
 
 namespace menivor::web {
 
-// A list box on the page's own list, a <select> showing several entries: every keyboard, pointer
-// and screen reader knows it. The page fires no event when code sets the selection, so
-// SelectEntry runs the click handling itself; a user's pick arrives as one "change".
+// A list box of the page's own (a role=listbox that dom.js makes work alike in every engine: the
+// mouse, a finger, the arrows and type-ahead, and a screen reader). The page fires no event when
+// code sets the selection, so SelectEntry runs the click handling itself; a user's pick arrives
+// as one "change". A user can pick another entry but never leave the list without one.
 class ListBox final : public ListControl {
 public:
     ListBox(Element element, std::function<void()> clicked);
@@ -25,11 +26,8 @@ public:
 private:
     void SelectEntry(std::int16_t index) override;
     std::u16string EntryText(std::int16_t index) const override;
-    void OnChange();
-
     Element element_;
     ListClicks clicks_;
-    std::int16_t shown_ = -1; // the selection last seen, put back should a browser remove it
     Listener change_;
 };
 

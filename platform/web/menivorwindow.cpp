@@ -53,6 +53,9 @@ std::u16string_view ClassOf(ControlKind kind)
 // The space kept free around the window in a viewport, CSS pixels on each side.
 constexpr double ViewportMargin = 4;
 
+// The least height of a list's row that a finger hits, CSS pixels as shown (WCAG 2.2's 2.5.8).
+constexpr double FingerRow = 24;
+
 } // namespace
 
 MenivorWindow::MenivorWindow(const Clock& clock)
@@ -108,9 +111,24 @@ void MenivorWindow::FitToViewport()
     const double top = std::max(0.0, (view.height - ClientHeight * scale) / 2);
     window_.SetStyle(u"transform", u"translate(" + CssNumber(left) + u"px, " + CssNumber(top) + u"px) scale("
                                        + CssNumber(scale) + u')');
+    scale_ = scale;
+    coarsePointer_ = view.coarsePointer;
     dense_ = scale * view.devicePixelRatio > 1;
     for (const auto& box : pictureBoxes_)
         box->SetDense(dense_);
+    for (const auto& list : lists_)
+        FitRows(list->Box());
+}
+
+void MenivorWindow::FitRows(const Element& list) const
+{
+    // The designed number of whole rows; for a finger, fewer and taller ones where the window is
+    // shown so small that a row would be hard to hit.
+    const double inside = list.ClientHeight();
+    int rows = menivor::Form.listRows;
+    while (coarsePointer_ && rows > 1 && inside / rows * scale_ < FingerRow)
+        --rows;
+    list.SetRowHeight(inside / rows);
 }
 
 Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named)
@@ -132,15 +150,14 @@ Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& desig
 
 void MenivorWindow::MakeLabel(const ControlDesign& design, PixelBox place)
 {
-    Place(u"div", design, place).SetText(design.text);
+    // The title is the page's heading (a screen reader's way in); the style sheet keeps its look.
+    Place(IsWindowTitle(design) ? u"h1" : u"div", design, place).SetText(design.text);
 }
 
 ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked)
 {
-    Element element = Place(u"select", design, place);
-    // Several entries in view make it a list box, not a drop-down; the design shows five.
-    element.SetAttribute(u"size", u"5");
-    lists_.push_back(std::make_unique<ListBox>(std::move(element), std::move(clicked)));
+    lists_.push_back(std::make_unique<ListBox>(Place(u"div", design, place), std::move(clicked)));
+    FitRows(lists_.back()->Box());
     return *lists_.back();
 }
 

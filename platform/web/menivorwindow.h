@@ -32,6 +32,7 @@ public:
 private:
     void SetUpWindow();
     void FitToViewport();
+    void FitRows(const Element& list) const;
 
     // Each control the form builder asks for, made in the order of the Tab key: the page's
     // order of focus is the order of its elements.
@@ -56,6 +57,8 @@ private:
     std::optional<Element> errorMessage_; // made at the first error
     std::optional<Element> firstFocus_;   // the first control of the Tab order that takes the focus
     bool dense_ = false;                  // the pictures drawn at twice the size are shown
+    double scale_ = 1;                    // the window's, CSS pixels shown to one of the design
+    bool coarsePointer_ = false;          // the main pointer is a finger
     std::optional<BuiltForm> form_;
 };
 

@@ -1,44 +1,84 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The web page in a real browser (Debian's headless Chromium): start-up on faked dates, a mouse
-pick and press, the keyboard alone, the list contract on the page's lists, what a screen reader
-gets, a planted error, the one-file page opened as a file, the site reloaded offline, every
-control's box at scale 1 and the whole window on a phone.
+"""The web page in a real browser of one engine (chromium, firefox or webkit): start-up on faked
+dates, what the first view shows, a mouse pick and press, the keyboard alone, the list contract on
+the page's lists, what a screen reader gets, axe-core's rules, a planted error, the one-file page
+opened as a file, the site reloaded offline, a new release, every control's box at scale 1, and
+the whole window on a phone, touched by a finger.
 
-usage: browser_test.py <folder with menivor.html and site/>
+usage: browser_test.py <engine> <folder with menivor.html and site/> [folder for screenshots]
 """
 import os
 import shutil
 import sys
 import tempfile
 
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pagekit  # noqa: E402
-from pagekit import selected_texts, shown_picture, value, wait_for_result  # noqa: E402
 
-out = os.path.abspath(sys.argv[1])
-pagekit.require_browser()
-checks = pagekit.Checks()
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
+
+if len(sys.argv) not in (3, 4) or sys.argv[1] not in pagekit.ENGINES:
+    raise SystemExit(__doc__)
+engine, out = sys.argv[1], os.path.abspath(sys.argv[2])
+shots = os.path.abspath(sys.argv[3]) if len(sys.argv) == 4 else None
+for lack in (pagekit.missing(engine), None if os.path.exists(AXE) else "axe-core is missing: run scripts/setup.sh"):
+    if lack:
+        print(f"FAIL: {lack}")
+        sys.exit(1)
+checks = pagekit.Checks(f"{engine}: ")
 server = pagekit.Server(os.path.join(out, "site"))
 single_file = "file://" + os.path.join(out, "menivor.html")
+PICKED = "[aria-selected=\"true\"]"
 
 
-def press(driver):
-    driver.find_element(By.ID, "Command1").click()
+def value(page, id):
+    return page.js("return document.getElementById(arguments[0]).value;", id)
 
 
-def open_on(when, zone=None, url=None, width=800, height=600, device_scale=1, mobile=False):
-    driver = pagekit.browser(width, height, device_scale=device_scale, mobile=mobile)
-    pagekit.fake_today(driver, when, zone)
-    driver.get(url or server.url)
-    wait_for_result(driver)
-    return driver
+def selected_texts(page):
+    """The picked entry of the day, month and year lists ("" where none)."""
+    return page.js("return [0, 1, 2].map(i => { const e = document.getElementById('List1(' + i + ')')"
+                   f".querySelector('{PICKED}'); return e ? e.textContent : ''; }});")
+
+
+def shown_picture(page):
+    """The stored picture that the display shows ("phase4"), by the page's own table."""
+    return page.js(
+        "const table = JSON.parse(document.getElementById('menivor-pictures').textContent);"
+        "const src = document.getElementById('Picture1(9).picture').getAttribute('src');"
+        "for (const [name, p] of Object.entries(table)) if (p.plain === src || p.dense === src) return name;"
+        "return src;")
+
+
+def press(page):
+    page.click("Command1")
+
+
+def active(page):
+    return page.js("return document.activeElement.id;")
+
+
+def open_on(when, zone=None, url=None, **view):
+    page = pagekit.open_page(engine, when, zone, **view)
+    try:
+        page.goto(url or server.url)
+        wait_for_result(page)
+    except BaseException:
+        page.quit()
+        raise
+    return page
+
+
+def wait_for_result(page):
+    """Waits until the window shows a result: the date box filled and the display's picture decoded."""
+    if not page.until("const box = document.getElementById('Text2');"
+                      "const img = document.getElementById('Picture1(9).picture');"
+                      "return box && box.value !== '' && img && img.complete && img.naturalWidth > 0;"):
+        raise RuntimeError("the page showed no result")
 
 
 def start_dates():
@@ -57,218 +97,238 @@ def start_dates():
     ]
     for when, zone, text, picture, lists, pressed, after in rows:
         name = when + (f" in {zone}" if zone else "")
-        driver = open_on(when, zone)
+        page = open_on(when, zone)
         try:
-            checks.equal(f"{name}: the date box at start", value(driver, "Text2"), text)
-            checks.equal(f"{name}: the phase at start", shown_picture(driver), picture)
-            checks.equal(f"{name}: the lists at start", selected_texts(driver), lists)
-            press(driver)
-            checks.equal(f"{name}: Изчисли writes the lists' date", value(driver, "Text2"), pressed)
-            checks.equal(f"{name}: Изчисли shows its phase", shown_picture(driver), after)
+            checks.equal(f"{name}: the date box at start", value(page, "Text2"), text)
+            checks.equal(f"{name}: the phase at start", shown_picture(page), picture)
+            checks.equal(f"{name}: the lists at start", selected_texts(page), lists)
+            press(page)
+            checks.equal(f"{name}: Изчисли writes the lists' date", value(page, "Text2"), pressed)
+            checks.equal(f"{name}: Изчисли shows its phase", shown_picture(page), after)
         finally:
-            driver.quit()
+            page.quit()
+
+
+def first_view():
+    # What the pupil sees before touching anything, alike in every engine.
+    page = open_on("2014-09-09 12:00:00")
+    try:
+        checks.equal("the reading text opens at its start, the caret before its first character",
+                     page.js("const t = document.getElementById('Text1(0)');"
+                             "return [t.scrollTop, t.selectionStart, t.selectionEnd];"), [0, 0, 0])
+        lists = page.js(
+            "return [0, 1, 2].map(i => { const l = document.getElementById('List1(' + i + ')');"
+            f" const e = l.querySelector('{PICKED}'); const s = getComputedStyle(e);"
+            " const row = e.offsetHeight, top = e.offsetTop - l.scrollTop;"
+            # Within a device pixel: an engine may round a scroll to its device pixels.
+            " return {inView: top >= -1 && top + row <= l.clientHeight + 1, rows: l.clientHeight / row,"
+            " colours: [s.backgroundColor, s.color], focused: document.activeElement === l}; });")
+        for name, shown in zip(("day", "month", "year"), lists):
+            checks.check(f"today's {name} is wholly in view in its list", shown["inView"], repr(shown))
+            checks.equal(f"the {name} list shows 4 whole rows", round(shown["rows"], 3), 4)
+            checks.equal(f"today's {name} in the designed selection colours, its list without the focus",
+                         [shown["colours"], shown["focused"]], [["rgb(0, 84, 166)", "rgb(255, 255, 255)"], False])
+        title = page.js("const h = document.querySelector('h1'); const s = getComputedStyle(h);"
+                        "return [document.querySelectorAll('h1').length, h.id, h.textContent, s.fontSize, s.fontWeight];")
+        checks.equal("the title label is the page's one level-one heading, in the window's font",
+                     title, [1, "Label1(0)", "Физика (Астрономия) - фази на Луната", "16px", "400"])
+        axe = page.js(open(AXE, encoding="utf-8").read() + """
+            const r = await axe.run(document, {resultTypes: ['violations', 'incomplete']});
+            const brief = list => list.map(x => x.id + ': ' + x.nodes.map(n => n.target.join(' ')).join(', '));
+            return {violations: brief(r.violations), incomplete: r.incomplete.map(x => x.id + ' (' + x.nodes.length + ')')};""")
+        checks.equal("axe-core finds no violation", axe["violations"], [])
+        print(f"NOTE: {engine}: axe-core could not decide: {axe['incomplete'] or 'nothing'}", flush=True)
+    finally:
+        page.quit()
 
 
 def mouse_and_keyboard():
-    driver = open_on("2014-09-09 12:00:00")
+    page = open_on("2014-09-09 12:00:00")
     try:
-        reading = value(driver, "Text1(0)")
+        reading = value(page, "Text1(0)")
         checks.check("the description box opens on the reading text", reading.count("\n") == 7 and "Луната" in reading)
-        starts = pagekit.eventually(lambda: driver.switch_to.active_element.get_attribute("id") == "Text1(0)")
-        checks.check("the focus starts in the description box", starts)
-        frame = driver.execute_script("const s = getComputedStyle(document.activeElement);"
-                                      "return [s.outlineStyle, s.outlineWidth, s.outlineColor];")
+        checks.check("the focus starts in the description box", page.until("return document.activeElement.id === 'Text1(0)';"))
+        frame = page.js("const s = getComputedStyle(document.activeElement);"
+                        "return [s.outlineStyle, s.outlineWidth, s.outlineColor];")
         checks.equal("the focused control has the red frame", frame, ["solid", "3px", "rgb(170, 0, 0)"])
 
         # The mouse: day 1 (scroll the list, click the entry), then the button.
-        day = driver.find_element(By.ID, "List1(0)")
-        driver.execute_script("arguments[0].scrollTop = 0;", day)
-        day.find_elements(By.TAG_NAME, "option")[0].click()
-        checks.equal("a click picks day 1", selected_texts(driver), ["1", "9", "2014"])
-        checks.equal("a pick changes no result", value(driver, "Text2"), "09-09-2014")
-        press(driver)
-        checks.equal("a press writes 9-1-2014", value(driver, "Text2"), "9-1-2014")
-        checks.equal("1 September 2014 is the first quarter", shown_picture(driver), "phase2")
-        description = value(driver, "Text1(0)")
+        page.js("document.getElementById('List1(0)').scrollTop = 0;")
+        page.click("List1(0).0")
+        checks.equal("a click picks day 1", selected_texts(page), ["1", "9", "2014"])
+        checks.equal("a pick changes no result", value(page, "Text2"), "09-09-2014")
+        press(page)
+        checks.equal("a press writes 9-1-2014", value(page, "Text2"), "9-1-2014")
+        checks.equal("1 September 2014 is the first quarter", shown_picture(page), "phase2")
+        description = value(page, "Text1(0)")
         checks.check("the description is one line now", description and "\n" not in description and description != reading)
-        width = driver.execute_script("return document.getElementById('Picture1(9)').offsetWidth;")
-        checks.equal("the display takes a quarter's picture: 46 + 4 pixels wide", width, 50)
+        width = "return document.getElementById('Picture1(9)').offsetWidth;"
+        checks.equal("the display takes a quarter's picture: 46 + 4 pixels wide", page.js(width), 50)
 
         # The keyboard alone: from the description box, Tab visits the date box, the button and
         # the day, month and year lists; arrows pick; Enter and Space press the button.
-        driver.find_element(By.ID, "Text1(0)").click()
+        page.click("Text1(0)")
         order = []
         for _ in range(5):
-            ActionChains(driver).send_keys(Keys.TAB).perform()
-            order.append(driver.switch_to.active_element.get_attribute("id"))
+            page.keys(Keys.TAB)
+            order.append(active(page))
         checks.equal("Tab's order", order, ["Text2", "Command1", "List1(0)", "List1(1)", "List1(2)"])
-        actions = ActionChains(driver)
-        actions.send_keys(Keys.DOWN)                                          # 2015 in the year list
-        actions.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT)   # the month list
-        actions.send_keys(Keys.UP)                                            # August
-        actions.perform()
-        checks.equal("arrows pick 2015 and August; the day is cleared", selected_texts(driver), ["", "8", "2015"])
+        page.keys(Keys.DOWN, (Keys.SHIFT, Keys.TAB), Keys.UP)  # 2015 in the year list, then August
+        checks.equal("arrows pick 2015 and August; the day is cleared", selected_texts(page), ["", "8", "2015"])
         checks.equal("the day list holds August's 31 days",
-                     driver.execute_script("return document.getElementById('List1(0)').length;"), 31)
-        ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).send_keys(Keys.DOWN).perform()
-        checks.equal("Down in the refilled day list picks day 1", selected_texts(driver), ["1", "8", "2015"])
-        ActionChains(driver).send_keys(Keys.END).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
-        ActionChains(driver).send_keys(Keys.ENTER).perform()
-        checks.equal("Enter on the button: 8-31-2015", value(driver, "Text2"), "8-31-2015")
-        checks.equal("31 August 2015 is the full moon", shown_picture(driver), "phase4")
-        checks.equal("the full moon's display is 52 + 4 pixels wide",
-                     driver.execute_script("return document.getElementById('Picture1(9)').offsetWidth;"), 56)
-        driver.execute_script("document.getElementById('Text2').value = '';")
-        ActionChains(driver).send_keys(Keys.SPACE).perform()
-        checks.equal("Space on the button presses it too", value(driver, "Text2"), "8-31-2015")
-        checks.equal("the focus stays on the button", driver.switch_to.active_element.get_attribute("id"), "Command1")
+                     page.js("return document.getElementById('List1(0)').children.length;"), 31)
+        page.keys((Keys.SHIFT, Keys.TAB), Keys.DOWN)
+        checks.equal("Down in the refilled day list picks day 1", selected_texts(page), ["1", "8", "2015"])
+        page.keys(Keys.END, (Keys.SHIFT, Keys.TAB), Keys.ENTER)
+        checks.equal("End picks the last day; Enter on the button: 8-31-2015", value(page, "Text2"), "8-31-2015")
+        checks.equal("31 August 2015 is the full moon", shown_picture(page), "phase4")
+        checks.equal("the full moon's display is 52 + 4 pixels wide", page.js(width), 56)
+        page.js("document.getElementById('Text2').value = '';")
+        page.keys(Keys.SPACE)
+        checks.equal("Space on the button presses it too", value(page, "Text2"), "8-31-2015")
+        checks.equal("the focus stays on the button", active(page), "Command1")
 
         # Read-only boxes: typing changes nothing.
-        box = driver.find_element(By.ID, "Text2")
-        box.click()
-        ActionChains(driver).send_keys("12345").perform()
-        checks.equal("typing into the date box changes nothing", value(driver, "Text2"), "8-31-2015")
+        page.click("Text2")
+        page.keys("12345")
+        checks.equal("typing into the date box changes nothing", value(page, "Text2"), "8-31-2015")
     finally:
-        driver.quit()
+        page.quit()
 
 
 def list_contract():
-    driver = open_on("2016-01-15 12:00:00")
+    page = open_on("2016-01-15 12:00:00")
     try:
         def picked_entry(list_id):
-            return driver.execute_script("const l = document.getElementById(arguments[0]);"
-                                         "return l.options[l.selectedIndex];", list_id)
+            return page.js(f"return document.getElementById(arguments[0]).querySelector('{PICKED}').id;", list_id)
 
-        months = driver.find_element(By.ID, "List1(1)")
-        picked_entry("List1(2)").click()  # a click on the picked entry: no pick, nothing changes
-        checks.equal("a click on the picked year changes nothing", selected_texts(driver), ["15", "1", "2016"])
-        # Type-ahead in the year list: "2000" picks 2000 (the page picks 2025 on the way); each
-        # year pick refills the day list and clears the day.
-        ActionChains(driver).send_keys("2000").perform()
-        checks.equal("type-ahead 2000 picks 2000; the day is cleared", selected_texts(driver), ["", "1", "2000"])
-        picked_entry("List1(1)").click()
-        ActionChains(driver).send_keys(Keys.DOWN).perform()
-        checks.equal("February picked: the day is cleared", selected_texts(driver), ["", "2", "2000"])
-        checks.equal("February 2000 has 29 days", driver.execute_script("return document.getElementById('List1(0)').length;"), 29)
+        page.click(picked_entry("List1(2)"))  # a click on the picked entry: no pick, nothing changes
+        checks.equal("a click on the picked year changes nothing", selected_texts(page), ["15", "1", "2016"])
+        # Type-ahead in the year list: "2000" picks 2000 (2017 on the way); each year pick
+        # refills the day list and clears the day.
+        page.keys("2000")
+        checks.equal("type-ahead 2000 picks 2000; the day is cleared", selected_texts(page), ["", "1", "2000"])
+        page.click(picked_entry("List1(1)"))
+        page.keys(Keys.DOWN)
+        checks.equal("February picked: the day is cleared", selected_texts(page), ["", "2", "2000"])
+        checks.equal("February 2000 has 29 days", page.js("return document.getElementById('List1(0)').children.length;"), 29)
         # Ctrl+click on the picked entry must not leave the list without a pick.
-        option = months.find_elements(By.TAG_NAME, "option")[1]
-        ActionChains(driver).key_down(Keys.CONTROL).click(option).key_up(Keys.CONTROL).perform()
-        checks.equal("Ctrl+click keeps the month picked", selected_texts(driver)[1], "2")
-        # A removed selection (as other browsers allow) is put back by the layer.
-        driver.execute_script("const l = document.getElementById('List1(1)'); l.selectedIndex = -1;"
-                              "l.dispatchEvent(new Event('change'));")
-        checks.equal("a selection removed by the user comes back", selected_texts(driver), ["", "2", "2000"])
-        press(driver)
-        checks.equal("no day picked: Изчисли takes day 1", value(driver, "Text2"), "2-1-2000")
+        page.click(picked_entry("List1(1)"), hold=Keys.CONTROL)
+        checks.equal("Ctrl+click keeps the month picked", selected_texts(page)[1], "2")
+        page.keys(Keys.PAGE_DOWN)
+        checks.equal("Page Down moves a page less a row: May", selected_texts(page)[1], "5")
+        press(page)
+        checks.equal("no day picked: Изчисли takes day 1", value(page, "Text2"), "5-1-2000")
     finally:
-        driver.quit()
+        page.quit()
 
 
 def accessibility():
-    driver = open_on("2014-09-09 12:00:00")
+    page = open_on("2014-09-09 12:00:00")
     try:
-        def tree():
-            nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-            return [n for n in nodes if not n.get("ignored")]
+        if engine == "chromium":  # the accessibility tree itself: only Chromium's driver shows it
+            def tree():
+                return [n for n in page.cdp("Accessibility.getFullAXTree")["nodes"] if not n.get("ignored")]
 
-        def named(role):
-            return sorted(n.get("name", {}).get("value", "") for n in tree() if n.get("role", {}).get("value") == role)
+            def named(role):
+                return sorted(n.get("name", {}).get("value", "") for n in tree() if n.get("role", {}).get("value") == role)
 
-        checks.equal("the lists by name", named("listbox"), sorted(["Ден", "Месец", "Година"]))
-        checks.equal("the button by name", named("button"), ["Изчисли"])
-        checks.equal("the text boxes by name", named("textbox"), sorted(["Дата", "Описание"]))
-        images = named("image")
-        checks.check("two pictures, the cycle and the display, no hidden one",
-                     len(images) == 2 and "Лунен цикъл" in images, repr(images))
-        names = " ".join(n.get("name", {}).get("value", "") for n in tree())
-        checks.check("the quotation box is no part of the page", "Неприятното" not in names and
-                     driver.execute_script("return document.getElementById('Text1(1)');") is None)
+            checks.equal("the lists by name", named("listbox"), sorted(["Ден", "Месец", "Година"]))
+            checks.equal("the button by name", named("button"), ["Изчисли"])
+            checks.equal("the text boxes by name", named("textbox"), sorted(["Дата", "Описание"]))
+            checks.equal("the title is a heading", named("heading"), ["Физика (Астрономия) - фази на Луната"])
+            images = named("image")
+            checks.check("two pictures, the cycle and the display, no hidden one",
+                         len(images) == 2 and "Лунен цикъл" in images, repr(images))
+            checks.check("the quotation is in no name", "Неприятното" not in " ".join(
+                n.get("name", {}).get("value", "") for n in tree()))
+        checks.check("the quotation box is no part of the page",
+                     page.js("return document.getElementById('Text1(1)') === null;"))
 
         def told():
-            return driver.execute_script("return [...document.querySelectorAll('[aria-live=polite] *')].map(e => e.textContent);")
+            return page.js("return [...document.querySelectorAll('[aria-live=polite] *')].map(e => e.textContent);")
 
         checks.equal("nothing is told before a press", told(), [])
-        press(driver)
-        description = value(driver, "Text1(0)")
+        press(page)
+        description = value(page, "Text1(0)")
         result = told()
         checks.check("a press tells its result once", len(result) == 1 and description in result[0], repr(result))
-        press(driver)
+        press(page)
         checks.equal("the same result again is told once more, not twice", told(), result)
-        live = [n for n in tree() if any(p.get("name") == "live" and p.get("value", {}).get("value") == "polite"
-                                          for p in n.get("properties", []))]
-        checks.check("a polite live region is in the tree", len(live) >= 1)
     finally:
-        driver.quit()
+        page.quit()
 
 
 def planted_error():
-    driver = open_on("2014-09-09 12:00:00")
+    page = open_on("2014-09-09 12:00:00")
+    spoil = f"document.getElementById('List1(2)').querySelector('{PICKED}').textContent = arguments[0];"
+    is_open = "return document.getElementById('RuntimeError').open;"
     try:
         # A year entry that is no number: the press fails in the middle of its handler.
-        driver.execute_script("const l = document.getElementById('List1(2)'); l.options[l.selectedIndex].text = 'x';")
-        press(driver)
-        WebDriverWait(driver, pagekit.WAIT_SECONDS).until(
-            lambda d: d.execute_script("const e = document.getElementById('RuntimeError'); return e && e.open;"))
-        checks.equal("the error's heading", driver.find_element(By.ID, "RuntimeError.heading").text, "Грешка при изпълнение")
-        checks.check("the error's message says what failed", driver.find_element(By.ID, "RuntimeError.message").text != "")
-        checks.equal("the date box is put back", value(driver, "Text2"), "09-09-2014")
-        checks.equal("the display is put back", shown_picture(driver), "phase4")
-        ActionChains(driver).send_keys(Keys.ESCAPE).perform()
-        checks.check("Escape closes the message", not driver.execute_script("return document.getElementById('RuntimeError').open;"))
-        driver.execute_script("const l = document.getElementById('List1(2)'); l.options[l.selectedIndex].text = '2014';")
-        press(driver)
-        checks.equal("the page goes on working", value(driver, "Text2"), "9-9-2014")
-        driver.execute_script("const l = document.getElementById('List1(2)'); l.options[l.selectedIndex].text = 'x';")
-        press(driver)
-        driver.find_element(By.ID, "RuntimeError.close").click()
-        checks.check("a second error, closed with OK", not driver.execute_script("return document.getElementById('RuntimeError').open;"))
+        page.js(spoil, "x")
+        press(page)
+        checks.check("an error opens the message", page.until("const e = document.getElementById('RuntimeError'); return e && e.open;"))
+        checks.equal("the error's heading", page.js("return document.getElementById('RuntimeError.heading').textContent;"),
+                     "Грешка при изпълнение")
+        checks.check("the error's message says what failed",
+                     page.js("return document.getElementById('RuntimeError.message').textContent;") != "")
+        checks.equal("the date box is put back", value(page, "Text2"), "09-09-2014")
+        checks.equal("the display is put back", shown_picture(page), "phase4")
+        page.keys(Keys.ESCAPE)
+        checks.check("Escape closes the message", page.until("return !document.getElementById('RuntimeError').open;"))
+        page.js(spoil, "2014")
+        press(page)
+        checks.equal("the page goes on working", value(page, "Text2"), "9-9-2014")
+        page.js(spoil, "x")
+        press(page)
+        page.until(is_open)
+        page.click("RuntimeError.close")
+        checks.check("a second error, closed with OK", not page.js(is_open))
     finally:
-        driver.quit()
+        page.quit()
 
 
 def one_file_and_offline():
-    driver = open_on("2014-09-09 12:00:00", url=single_file)
+    page = open_on("2014-09-09 12:00:00", url=single_file)
     try:
-        checks.equal("menivor.html opened as a file shows the full moon", shown_picture(driver), "phase4")
-        checks.equal("menivor.html: no error in the console", pagekit.console_errors(driver), [])
-        requests = driver.execute_script("return performance.getEntriesByType('resource').map(r => r.name);")
-        checks.equal("menivor.html fetches nothing", requests, [])
+        checks.equal("menivor.html opened as a file shows the full moon", shown_picture(page), "phase4")
+        errors = page.console_errors()
+        if errors is not None:
+            checks.equal("menivor.html: no error in the console", errors, [])
+        checks.equal("menivor.html fetches nothing", page.js(
+            "return performance.getEntriesByType('resource').map(r => r.name).filter(n => !n.startsWith('data:'));"), [])
     finally:
-        driver.quit()
+        page.quit()
 
     # A server of its own, since this test stops it.
     own_server = pagekit.Server(os.path.join(out, "site"))
     with tempfile.TemporaryDirectory() as profile:
-        driver = pagekit.browser(user_data_dir=profile)
+        page = open_on("2014-09-09 12:00:00", url=own_server.url, profile=profile)
         try:
-            pagekit.fake_today(driver, "2014-09-09 12:00:00")
-            driver.get(own_server.url)
-            wait_for_result(driver)
-            checks.equal("the site: no error in the console", pagekit.console_errors(driver), [])
-            origins = driver.execute_script("return [...new Set(performance.getEntriesByType('resource')"
-                                            ".map(r => new URL(r.name).origin))];")
-            checks.equal("the site asks nothing of another origin", origins, [own_server.url.rstrip("/")])
-            WebDriverWait(driver, pagekit.WAIT_SECONDS).until(
-                lambda d: d.execute_script("return navigator.serviceWorker.controller !== null;"))
-            stored = driver.execute_async_script(
-                "const done = arguments[0]; caches.keys().then(k => done(k));")
+            errors = page.console_errors()
+            if errors is not None:
+                checks.equal("the site: no error in the console", errors, [])
+            checks.equal("the site asks nothing of another origin", page.js(
+                "return [...new Set(performance.getEntriesByType('resource').map(r => new URL(r.name).origin))];"),
+                [own_server.url.rstrip("/")])
+            checks.check("a service worker controls the page",
+                         page.until("return navigator.serviceWorker.controller !== null;"))
+            stored = page.js("return await caches.keys();")
             checks.check("one cache, named after the release", len(stored) == 1 and stored[0].startswith("menivor-1.00-"), repr(stored))
-            checks.equal("Chromium can install the site as an app",
-                         driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
-            checks.equal("the web app manifest has no error", driver.execute_cdp_cmd("Page.getAppManifest", {})["errors"], [])
+            if engine == "chromium":
+                checks.equal("Chromium can install the site as an app",
+                             page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+                checks.equal("the web app manifest has no error", page.cdp("Page.getAppManifest")["errors"], [])
             checks.equal("no cookies, no local storage",
-                         driver.execute_script("return [document.cookie, localStorage.length, sessionStorage.length];"),
-                         ["", 0, 0])
+                         page.js("return [document.cookie, localStorage.length, sessionStorage.length];"), ["", 0, 0])
             own_server.stop()
-            driver.execute_cdp_cmd("Network.enable", {})
-            driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
-            driver.refresh()
-            wait_for_result(driver)
-            checks.equal("reloaded with its server stopped, the site still works", shown_picture(driver), "phase4")
-            press(driver)
-            checks.equal("... and calculates", value(driver, "Text2"), "9-9-2014")
+            page.reload()
+            wait_for_result(page)
+            checks.equal("reloaded with its server stopped, the site still works", shown_picture(page), "phase4")
+            press(page)
+            checks.equal("... and calculates", value(page, "Text2"), "9-9-2014")
         finally:
-            driver.quit()
+            page.quit()
 
 
 def update():
@@ -277,14 +337,10 @@ def update():
         site = os.path.join(work, "site")
         shutil.copytree(os.path.join(out, "site"), site)
         own_server = pagekit.Server(site)
-        driver = pagekit.browser(user_data_dir=profile)
+        page = open_on("2014-09-09 12:00:00", url=own_server.url, profile=profile)
         try:
-            pagekit.fake_today(driver, "2014-09-09 12:00:00")
-            driver.get(own_server.url)
-            wait_for_result(driver)
-            WebDriverWait(driver, pagekit.WAIT_SECONDS).until(
-                lambda d: d.execute_script("return navigator.serviceWorker.controller !== null;"))
-            old = driver.execute_async_script("const done = arguments[0]; caches.keys().then(done);")
+            page.until("return navigator.serviceWorker.controller !== null;")
+            old = page.js("return await caches.keys();")
             # The next release: another page, hence another service worker with another cache.
             for name, old_text, new_text in (("index.html", "<title>", '<meta name="release" content="next">\n<title>'),
                                               ("sw.js", old[0], old[0] + "-next")):
@@ -292,22 +348,21 @@ def update():
                 text = open(path, encoding="utf-8").read()
                 with open(path, "w", encoding="utf-8") as file:
                     file.write(text.replace(old_text, new_text, 1))
-            driver.refresh()  # the browser checks sw.js on a navigation and installs the new one
-            replaced = pagekit.eventually(lambda: driver.execute_async_script(
-                "const done = arguments[0]; caches.keys().then(done);") == [old[0] + "-next"])
+            page.reload()  # the browser checks sw.js on a navigation and installs the new one
+            replaced = pagekit.eventually(lambda: page.js("return await caches.keys();") == [old[0] + "-next"])
             checks.check("a new release's service worker replaces the old cache", replaced)
-            driver.refresh()
-            wait_for_result(driver)
-            checks.equal("after an update the page is the new release's", driver.execute_script(
+            page.reload()
+            wait_for_result(page)
+            checks.equal("after an update the page is the new release's", page.js(
                 "const m = document.querySelector('meta[name=release]'); return m && m.content;"), "next")
         finally:
-            driver.quit()
+            page.quit()
             own_server.stop()
 
 
 def boxes_and_phone():
     # At scale 1 (a viewport just larger than the window) every control at its pixels.
-    driver = open_on("2014-09-01 12:00:00", width=472, height=432)
+    page = open_on("2014-09-01 12:00:00", width=472, height=432)
     try:
         expected = {
             "Label1(0)": [64, 0, 337, 25], "Label2(0)": [272, 32, 57, 25], "Label2(1)": [336, 32, 57, 25],
@@ -315,45 +370,79 @@ def boxes_and_phone():
             "List1(2)": [400, 56, 57, 80], "Text2": [272, 176, 89, 33], "Command1": [376, 176, 81, 33],
             "Picture1(0)": [8, 32, 254, 251], "Picture1(9)": [344, 216, 50, 59], "Text1(0)": [8, 296, 449, 121],
         }
-        boxes = driver.execute_script(
-            "const out = {}; for (const e of document.getElementById('Menivor').children)"
-            " out[e.id] = [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight]; return out;")
+        boxes = page.js("const out = {}; for (const e of document.getElementById('Menivor').children)"
+                        " out[e.id] = [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight]; return out;")
         checks.equal("the window's controls, and no hidden one", sorted(boxes), sorted(expected))
         for name, box in expected.items():
             checks.equal(f"{name} at its pixels", boxes.get(name), box)
-        window = driver.execute_script("const r = document.getElementById('Menivor').getBoundingClientRect();"
-                                       "return [r.left, r.top, r.width, r.height];")
+        window = page.js("const r = document.getElementById('Menivor').getBoundingClientRect();"
+                         "return [r.left, r.top, r.width, r.height];")
         checks.equal("the window is 464 x 424 at scale 1, centred", window, [4, 4, 464, 424])
-        font = driver.execute_script("return getComputedStyle(document.getElementById('Command1')).fontFamily;")
+        font = page.js("return getComputedStyle(document.getElementById('Command1')).fontFamily;")
         checks.check("the button's font starts with Times New Roman", font.startswith('"Times New Roman"'), font)
         cycle = "return document.getElementById('Picture1(0).picture').getAttribute('src');"
-        checks.equal("pictures at 1x at scale 1", driver.execute_script(cycle), "pictures/cycle.jpg")
+        checks.equal("pictures at 1x at scale 1", page.js(cycle), "pictures/cycle.jpg")
         # The window made larger: the pictures' pixels would be enlarged.
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 944, "height": 864, "deviceScaleFactor": 1, "mobile": False})
+        page.resize(944, 864)
         checks.check("the window scaled up shows the pictures drawn at twice the size",
-                     pagekit.eventually(lambda: driver.execute_script(cycle) == "pictures/cycle@2x.jpg"))
+                     pagekit.eventually(lambda: page.js(cycle) == "pictures/cycle@2x.jpg"))
     finally:
-        driver.quit()
+        page.quit()
 
-    driver = open_on("2014-09-09 12:00:00", width=360, height=740, device_scale=3, mobile=True)
+    page = open_on("2014-09-09 12:00:00", width=360, height=740, device_scale=3, mobile=True)
     try:
-        checks.equal("a phone's dense screen gets the pictures drawn at twice the size", driver.execute_script(
+        checks.equal("a phone's dense screen gets the pictures drawn at twice the size", page.js(
             "return document.getElementById('Picture1(0).picture').getAttribute('src');"), "pictures/cycle@2x.jpg")
-        window = driver.execute_script("const r = document.getElementById('Menivor').getBoundingClientRect();"
-                                       "return [r.left, r.top, r.right, r.bottom];")
+        # WebKitGTK's MiniBrowser keeps its window at least 447 CSS pixels wide: there the phone is.
+        width, height = page.js("return [innerWidth, innerHeight];")
+        if width != 360:
+            print(f"NOTE: {engine}: the narrowest window is {width} x {height} CSS pixels", flush=True)
+        window = page.js("const r = document.getElementById('Menivor').getBoundingClientRect();"
+                         "return [r.left, r.top, r.right, r.bottom];")
         checks.check("a phone in portrait shows the whole window",
-                     window[0] >= 0 and window[1] >= 0 and window[2] <= 360 and window[3] <= 740, repr(window))
-        checks.check("... as wide as the phone allows", window[2] - window[0] >= 340, repr(window))
-        press(driver)
-        checks.equal("a tap on Изчисли works on the phone", value(driver, "Text2"), "9-9-2014")
+                     window[0] >= 0 and window[1] >= 0 and window[2] <= width and window[3] <= height, repr(window))
+        checks.check("... as wide as the phone allows", window[2] - window[0] >= width - 20, repr(window))
+        press(page)
+        checks.equal("a tap on Изчисли works on the phone", value(page, "Text2"), "9-9-2014")
+        if page.touch:
+            fingers(page)
+        else:
+            print(f"NOTE: {engine}: its driver emulates no touch screen; the finger checks run in the others", flush=True)
     finally:
-        driver.quit()
+        page.quit()
+
+
+def fingers(page):
+    checks.check("the phone's pointer is a finger", page.js("return matchMedia('(pointer: coarse)').matches;"))
+    # Every target a pupil uses, as shown: the lists' rows, the lists, the button.
+    small = page.js(
+        "const targets = [...document.querySelectorAll('#Menivor [role=option], #Menivor [role=listbox], #Command1')];"
+        "return targets.map(e => [e.id, e.getBoundingClientRect()])"
+        ".filter(([id, r]) => r.width < 24 || r.height < 24).map(([id, r]) => id + ' ' + r.width + 'x' + r.height);")
+    checks.equal("every target is at least 24 x 24 CSS pixels", small, [])
+    rows = page.js("const l = document.getElementById('List1(0)'); return l.clientHeight / l.firstChild.offsetHeight;")
+    checks.equal("the lists show 2 whole rows for a finger", round(rows, 3), 2)
+    picked = page.js(f"return document.getElementById('List1(0)').querySelector('{PICKED}').nextSibling.id;")
+    page.js("const e = document.getElementById(arguments[0]); e.parentNode.scrollTop = e.offsetTop;", picked)
+    page.click(picked)
+    checks.equal("a tap on the next day picks it", selected_texts(page), ["10", "9", "2014"])
+
+
+def screenshots():
+    # For people to look at: the window on 16 September 2014 on a desktop and on a phone.
+    for name, view in (("desktop", {"width": 1280, "height": 800}),
+                       ("phone", {"width": 360, "height": 740, "device_scale": 2, "mobile": True})):
+        page = open_on("2014-09-16 12:00:00", **view)
+        try:
+            page.screenshot(os.path.join(shots, f"screenshot-web-{engine}-{name}.png"))
+        finally:
+            page.quit()
 
 
 try:
-    for test in (start_dates, mouse_and_keyboard, list_contract, accessibility, planted_error,
-                 one_file_and_offline, update, boxes_and_phone):
+    scenarios = (start_dates, first_view, mouse_and_keyboard, list_contract, accessibility, planted_error,
+                 one_file_and_offline, update, boxes_and_phone) + ((screenshots,) if shots else ())
+    for test in scenarios:
         try:
             test()
         except Exception as error:  # one broken scenario must not hide the others' results
