@@ -19,7 +19,22 @@
 # usage: fresh-debian.sh [prepare] [release...]   (bookworm and trixie by default)
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-mirror=http://deb.debian.org/debian
+
+# The Debian mirror that this machine's apt uses, the archive of its release (a suite with no
+# "-security" or "-updates"): from /etc/apt/sources.list.d/*.sources (deb822), else from
+# /etc/apt/sources.list.
+machine_mirror() {
+    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
+        /^[ \t]*$/ { if (deb && plain && uri) { print uri; exit } deb = plain = 0; uri = ""; next }
+        /^Types:/ { deb = / deb( |$)/ }
+        /^URIs:/ { uri = $2 }
+        /^Suites:/ { for (i = 2; i <= NF; i++) if ($i !~ /-/) plain = 1 }
+        END { if (deb && plain && uri) print uri }'
+    [[ -r /etc/apt/sources.list ]] && awk '$1 == "deb" { sub(/\[[^]]*\] */, ""); if ($3 !~ /-/) print $2 }' /etc/apt/sources.list
+    true
+}
+mirror=$(machine_mirror | head -n 1)
+[[ -n $mirror ]] || { echo "fresh-debian: this machine's apt names no Debian mirror (in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list)" >&2; exit 1; }
 prepare=
 [[ ${1:-} == prepare ]] && { prepare=1; shift; }
 releases=("$@")
@@ -48,7 +63,7 @@ download() { # download <release> (inside the namespaces, like inside)
     local packages
     packages=$(grep -v '^#' "$repo/scripts/debian-packages.txt" | awk 'NF { print $1 }' | tr '\n' ' ')
     chroot "$target" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
-        bash -c "apt-get update -q && apt-get install -y -q --download-only --no-install-recommends git $packages"
+        bash -c "apt-get update -q && apt-get install -y -q --download-only --no-install-recommends git npm $packages"
 }
 
 if [[ -n $prepare ]]; then
