@@ -29,6 +29,6 @@ for preset in "${presets[@]}"; do
             sed "s|^|build/$preset/app/windows/|" | tr '\n' ' ')"
     elif [[ $preset == web* ]]; then
         echo "build: made build/$preset/app/web/menivor.html, build/$preset/app/web/site/ and" \
-            "build/$preset/app/web/menivor-web-1.00.zip"
+            "build/$preset/app/web/menivor-web-$(bash "$root/scripts/version.sh").zip"
     fi
 done

@@ -4,10 +4,11 @@
 # Keeps the README's promise to a newcomer: on a fresh minimal Debian 12 and Debian 13
 # (debootstrap --variant=minbase), with nothing but git installed by hand, a clone of this
 # repository passes the README's test command run as a fresh root login would (empty
-# environment, POSIX locale; it builds and tests the Windows program with its packages too, and
-# builds the shipped files twice, warnings as errors, to compare them), builds the packager's
-# build without a warning, the README's web page command makes both of the page's outputs, and
-# the README's run command opens the window on an X server.
+# environment, POSIX locale), builds the packager's build without a warning, the README's web
+# page command makes both of the page's outputs, and the README's run command opens the window
+# on an X server. The root of this machine's own release also builds what Menivor ships and
+# hands the files out to build/fresh-<release>-shipped/, for CI to compare byte for byte with
+# the same files built here (compare-shipped.sh): another folder, environment and locale.
 # Each release runs in a mount and PID namespace of its own, so that every mount and every
 # process it started is gone when it ends, also when it fails; then its root is removed.
 #
@@ -17,8 +18,12 @@
 # stages run, so that the downloads do not add to its time. A later run takes a prepared root
 # once, and removes it; without one, it makes its own.
 # usage: fresh-debian.sh [prepare] [release...]   (bookworm and trixie by default)
+# (The script runs itself inside the namespaces as "fresh-debian.sh inside|download <release>".)
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+self=$repo/scripts/fresh-debian.sh
+base=/var/tmp/menivor-fresh
+machine_release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 
 # The Debian mirror that this machine's apt uses, the archive of its release (a suite with no
 # "-security" or "-updates"): from /etc/apt/sources.list.d/*.sources (deb822), else from
@@ -33,57 +38,35 @@ machine_mirror() {
     [[ -r /etc/apt/sources.list ]] && awk '$1 == "deb" { sub(/\[[^]]*\] */, ""); if ($3 !~ /-/) print $2 }' /etc/apt/sources.list
     true
 }
-mirror=$(machine_mirror | head -n 1)
-[[ -n $mirror ]] || { echo "fresh-debian: this machine's apt names no Debian mirror (in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list)" >&2; exit 1; }
-prepare=
-[[ ${1:-} == prepare ]] && { prepare=1; shift; }
-releases=("$@")
-((${#releases[@]})) || releases=(bookworm trixie)
-bash "$repo/scripts/setup.sh" >/dev/null # debootstrap itself
-
-base=/var/tmp/menivor-fresh
-mkdir -p "$base"
 
 # A root of the release, made by debootstrap, at <base>/<release>; <release>.ready marks one that
 # is complete.
 make_root() { # make_root <release>
-    local release=$1 target="$base/$1"
+    local release=$1 target="$base/$1" mirror
     [[ -e "$base/$release.ready" ]] && return 0
+    mirror=$(machine_mirror | head -n 1)
+    [[ -n $mirror ]] || { echo "FAIL: this machine's apt names no Debian mirror (in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list)"; return 1; }
     rm -rf --one-file-system "$target"
     debootstrap --variant=minbase "$release" "$target" "$mirror" >"$base/$release-debootstrap.log" 2>&1 || {
         tail -n 30 "$base/$release-debootstrap.log"; echo "FAIL: debootstrap $release"; return 1; }
     touch "$base/$release.ready"
 }
 
-# Downloads, into the root's own package cache, what the README's commands will install there.
-download() { # download <release> (inside the namespaces, like inside)
-    local target="$base/$1"
+# Inside the namespaces: downloads, into the root's own package cache, what the README's
+# commands will install there.
+download() { # download <release>
+    local target="$base/$1" packages
     mount -t proc proc "$target/proc"
     cp /etc/resolv.conf "$target/etc/resolv.conf"
-    local packages
     packages=$(grep -v '^#' "$repo/scripts/debian-packages.txt" | awk 'NF { print $1 }' | tr '\n' ' ')
     chroot "$target" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
         bash -c "apt-get update -q && apt-get install -y -q --download-only --no-install-recommends git npm $packages"
 }
 
-if [[ -n $prepare ]]; then
-    for release in "${releases[@]}"; do
-        (
-            make_root "$release"
-            unshare --mount --propagation private --pid --fork --kill-child \
-                bash -c "set -euo pipefail; $(declare -f download); repo='$repo' base='$base'; download '$release'" \
-                >"$base/$release-download.log" 2>&1 || { tail -n 30 "$base/$release-download.log"; exit 1; }
-            echo "== $release: prepared ($(du -sh "$base/$release/var/cache/apt/archives" | cut -f1) of packages downloaded)"
-        ) &
-    done
-    status=0
-    for job in $(jobs -p); do wait "$job" || status=1; done
-    exit $status
-fi
-
-# Runs inside the namespaces: mounts what a running system has, then the steps as root.
-inside() { # inside <release> <root>
-    local release=$1 target=$2
+# Inside the namespaces: mounts what a running system has, then the steps as root.
+inside() { # inside <release>
+    local release=$1 target="$base/$1" version
+    version=$(bash "$repo/scripts/version.sh")
     mount -t proc proc "$target/proc"
     mount -t sysfs sysfs "$target/sys"
     mount --bind /dev "$target/dev"
@@ -104,11 +87,15 @@ inside() { # inside <release> <root>
     login 'git clone -q --no-hardlinks /mnt/origin /root/menivor'
     step "the README's test command"
     login 'cd /root/menivor && bash scripts/test.sh'
+    login "cd /root/menivor && ls build/windows-*dev/app/windows/menivor-$version-*.{msi,zip}"
     step "the packager's build, no warning"
     login 'cd /root/menivor && bash scripts/check-builds.sh packager'
-    login 'cd /root/menivor && ls build/windows-*dev/app/windows/menivor-1.00-*.{msi,zip}'
     step "the README's web page command"
-    login 'cd /root/menivor && bash scripts/build.sh web && ls build/web/app/web/{menivor.html,site/index.html,menivor-web-1.00.zip}'
+    login "cd /root/menivor && bash scripts/build.sh web && ls build/web/app/web/{menivor.html,site/index.html,menivor-web-$version.zip}"
+    if [[ $release == "$machine_release" ]]; then
+        step "what Menivor ships, to compare with this machine's build"
+        login 'cd /root/menivor && bash scripts/build-shipped.sh build/shipped'
+    fi
     step "the README's run command, until its window is on the screen"
     login 'cd /root/menivor && bash scripts/with-xvfb.sh bash -c "
         bash scripts/run.sh & run=\$!
@@ -118,6 +105,35 @@ inside() { # inside <release> <root>
             echo FAIL: no window; kill \$run; exit 1
         fi"'
 }
+
+# Runs "fresh-debian.sh <step> <release>" in a mount and PID namespace of its own.
+isolated() { # isolated <step> <release>
+    unshare --mount --propagation private --pid --fork --kill-child bash "$self" "$1" "$2"
+}
+
+case "${1:-}" in
+    inside | download) "$1" "$2"; exit ;;
+esac
+prepare=
+[[ ${1:-} == prepare ]] && { prepare=1; shift; }
+releases=("$@")
+((${#releases[@]})) || releases=(bookworm trixie)
+bash "$repo/scripts/setup.sh" >/dev/null # debootstrap itself
+mkdir -p "$base"
+
+if [[ -n $prepare ]]; then
+    for release in "${releases[@]}"; do
+        (
+            make_root "$release"
+            isolated download "$release" >"$base/$release-download.log" 2>&1 || {
+                tail -n 30 "$base/$release-download.log"; exit 1; }
+            echo "== $release: prepared ($(du -sh "$base/$release/var/cache/apt/archives" | cut -f1) of packages downloaded)"
+        ) &
+    done
+    status=0
+    for job in $(jobs -p); do wait "$job" || status=1; done
+    exit $status
+fi
 
 for release in "${releases[@]}"; do
     started=$SECONDS
@@ -130,8 +146,13 @@ for release in "${releases[@]}"; do
     make_root "$release"
     rm -f "$base/$release.ready" # a root serves one run
     trap 'rm -rf --one-file-system "$target"' EXIT
-    unshare --mount --propagation private --pid --fork --kill-child \
-        bash -c "set -euo pipefail; $(declare -f inside); repo='$repo'; inside '$release' '$target'"
+    isolated inside "$release"
+    if [[ $release == "$machine_release" ]]; then
+        shipped=$repo/build/fresh-$release-shipped
+        rm -rf "$shipped" && mkdir -p "$shipped"
+        (cd "$target/root/menivor/build/shipped" && cp --parents $(bash "$repo/scripts/compare-shipped.sh" --list) "$shipped/")
+        echo "== $release: what Menivor ships, handed out to $shipped"
+    fi
     echo "PASS: $release, in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
     rm -rf --one-file-system "$target"
     trap - EXIT

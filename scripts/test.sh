@@ -1,28 +1,50 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds with warnings as errors, and runs the whole test suite
-# headless: the Linux program's, then the Windows program's (64-bit under Wine; the 32-bit one
-# is built and its executable checked), then the web page's (the core's tests under node, the
-# page in headless Chromium), then builds what Menivor ships twice and compares the files byte
-# for byte. An optional argument picks the build: dev (default, all of that) or asan
-# (the Linux program's suite under the sanitizers).
+# Installs what is missing, then builds with warnings as errors and runs the whole test suite
+# headless, one stage a platform, each built once: the Linux program's, the Windows program's
+# (64-bit under Wine; the 32-bit one is built and its executable checked) and the web page's
+# (the core's tests under node, the page in Chromium, Firefox and WebKit). Every stage runs even
+# when one before it failed; the last line sums them all up. An optional argument picks the
+# suite: dev (default, all of that) or asan (the Linux program's suite under the sanitizers).
+# usage: test.sh [dev|asan]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-preset=${1:-dev}
-case "$preset" in
-    dev | asan) ;;
-    *) echo "test: unknown build '$preset' (dev or asan)" >&2; exit 2 ;;
+case "${1:-dev}" in
+    dev) stages=(linux:dev windows-x86_64:windows-dev windows-i686:windows-i686-dev web:web-dev) ;;
+    asan) stages=(linux-asan:asan) ;;
+    *) echo "test: unknown suite '$1' (dev or asan)" >&2; exit 2 ;;
 esac
-bash "$root/scripts/build.sh" "$preset"
 cd "$root"
-ctest --preset "$preset"
-if [[ $preset == dev ]]; then
-    for windows in windows-dev windows-i686-dev; do
-        bash "$root/scripts/build.sh" "$windows"
-        ctest --preset "$windows"
-    done
-    bash "$root/scripts/build.sh" web-dev
-    ctest --preset web-dev
-    bash "$root/scripts/check-reproducible.sh"
-fi
+started=$SECONDS
+passed=0 failed=0 results=()
+
+clock() { echo "$(($1 / 60)) min $(($1 % 60)) s"; }
+
+stage() { # stage <name> <preset>: builds the preset, runs its tests, adds up their counts
+    local name=$1 preset=$2 begun=$SECONDS log="build/$2-tests.log" counts
+    echo "== test: $name ($preset)"
+    if ! bash scripts/build.sh "$preset"; then
+        results+=("$name: the build failed")
+        failed=$((failed + 1))
+        return
+    fi
+    ctest --preset "$preset" 2>&1 | tee "$log" || true
+    # ctest's own summary: "100% tests passed, 0 tests failed out of 57".
+    counts=$(sed -nE 's/.* ([0-9]+) tests? failed out of ([0-9]+)$/\1 \2/p' "$log" | tail -n 1)
+    if [[ -z $counts ]]; then
+        results+=("$name: no test ran")
+        failed=$((failed + 1))
+        return
+    fi
+    set -- $counts
+    passed=$((passed + $2 - $1)) failed=$((failed + $1))
+    results+=("$name $(($2 - $1))/$2 $( (($1)) && echo FAILED || echo passed) in $(clock $((SECONDS - begun)))")
+}
+
+for entry in "${stages[@]}"; do
+    stage "${entry%%:*}" "${entry#*:}"
+done
+summary=$(IFS=';'; echo "${results[*]}" | sed 's/;/; /g')
+echo "test summary: $passed passed, $failed failed, in $(clock $((SECONDS - started))): $summary"
+((failed == 0))

@@ -2,12 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a teacher installs: the staged install passes the menu-entry and AppStream validators,
-# and the .deb carries version 1.00, its dependencies and every installed file.
-# usage: install_and_package.sh <build folder>
+# and the .deb carries the project's version, its dependencies and every installed file.
+# usage: install_and_package.sh <build folder> <version>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../testkit.sh"
 CHECK_QUIET=1 # a failing validator says why
-build=$1
+build=$1 version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 id=example.menivor.Menivor
@@ -18,7 +18,7 @@ check "the menu entry is valid" desktop-file-validate "$stage/share/applications
 check "the AppStream data is valid" appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml"
 check "the AppStream data states the licence" \
     grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>' "$stage/share/metainfo/$id.metainfo.xml"
-check "the AppStream release is 1.00" grep -q '<release version="1.00"' "$stage/share/metainfo/$id.metainfo.xml"
+check "the AppStream release is $version" grep -q "<release version=\"$version\"" "$stage/share/metainfo/$id.metainfo.xml"
 check "the menu entry has a Bulgarian name" grep -qx 'Name\[bg\]=Фази на Луната' "$stage/share/applications/$id.desktop"
 check "the menu entry is in Education, Science, Astronomy" \
     grep -qx 'Categories=Education;Science;Astronomy;' "$stage/share/applications/$id.desktop"
@@ -27,9 +27,9 @@ for size in 32 64 128 256; do
 done
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
-deb=$(ls "$work"/package/menivor_1.00_*.deb)
+deb=$(ls "$work"/package/menivor_"$version"_*.deb)
 dpkg-deb -I "$deb" >"$work/info"
-check "the package's version is 1.00" grep -qx ' Version: 1.00' "$work/info"
+check "the package's version is $version" grep -qx " Version: $version" "$work/info"
 check "the package depends on Qt Widgets and the font" \
     grep -qE '^ Depends: .*fonts-liberation2.*libqt6widgets6' "$work/info"
 check "the package is in section education" grep -qx ' Section: education' "$work/info"

@@ -7,7 +7,7 @@ the page's lists, what a screen reader gets, axe-core's rules, a planted error, 
 opened as a file, the site reloaded offline, a new release, every control's box at scale 1, and
 the whole window on a phone, touched by a finger.
 
-usage: browser_test.py <engine> <folder with menivor.html and site/> [folder for screenshots]
+usage: browser_test.py <engine> <version> <folder with menivor.html and site/> [folder for screenshots]
 """
 import os
 import shutil
@@ -21,10 +21,10 @@ import pagekit  # noqa: E402
 
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
 
-if len(sys.argv) not in (3, 4) or sys.argv[1] not in pagekit.ENGINES:
+if len(sys.argv) not in (4, 5) or sys.argv[1] not in pagekit.ENGINES:
     raise SystemExit(__doc__)
-engine, out = sys.argv[1], os.path.abspath(sys.argv[2])
-shots = os.path.abspath(sys.argv[3]) if len(sys.argv) == 4 else None
+engine, version, out = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
+shots = os.path.abspath(sys.argv[4]) if len(sys.argv) == 5 else None
 for lack in (pagekit.missing(engine), None if os.path.exists(AXE) else "axe-core is missing: run scripts/setup.sh"):
     if lack:
         print(f"FAIL: {lack}")
@@ -314,7 +314,7 @@ def one_file_and_offline():
             checks.check("a service worker controls the page",
                          page.until("return navigator.serviceWorker.controller !== null;"))
             stored = page.js("return await caches.keys();")
-            checks.check("one cache, named after the release", len(stored) == 1 and stored[0].startswith("menivor-1.00-"), repr(stored))
+            checks.check("one cache, named after the release", len(stored) == 1 and stored[0].startswith(f"menivor-{version}-"), repr(stored))
             if engine == "chromium":
                 checks.equal("Chromium can install the site as an app",
                              page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])

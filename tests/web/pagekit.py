@@ -241,7 +241,36 @@ class Page:
         return None
 
 
-class ChromiumPage(Page):
+class SeleniumPage(Page):
+    """A page in a browser that Selenium drives over WebDriver classic (self.driver)."""
+
+    def goto(self, url):
+        self.driver.get(url)
+
+    def reload(self):
+        self.driver.refresh()
+
+    def js(self, body, *args):
+        wrapped = ("const done = arguments[arguments.length - 1];"
+                   "(async function () {" + body + "}).apply(null, Array.prototype.slice.call(arguments, 0, -1))"
+                   ".then(r => done(JSON.stringify({value: r === undefined ? null : r})),"
+                   " e => done(JSON.stringify({error: String(e && e.stack || e)})));")
+        answer = json.loads(self.driver.execute_async_script(wrapped, *args))
+        if "error" in answer:
+            raise RuntimeError(f"the page's script failed: {answer['error']}")
+        return answer["value"]
+
+    def perform(self, actions):
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": actions})
+        self.driver.execute(Command.W3C_CLEAR_ACTIONS)
+
+    def screenshot(self, path):
+        # The first paint may lag the decoded picture: wait for two frames.
+        self.js("await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));")
+        self.driver.save_screenshot(path)
+
+
+class ChromiumPage(SeleniumPage):
     engine = "chromium"
 
     def __init__(self, today, zone, width, height, device_scale, mobile, profile):
@@ -253,25 +282,9 @@ class ChromiumPage(Page):
             self.touch = True
             self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
 
-    def goto(self, url):
-        self.driver.get(url)
-
-    def reload(self):
-        self.driver.refresh()
-
     def resize(self, width, height):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
-
-    def js(self, body, *args):
-        return selenium_js(self.driver, body, args)
-
-    def perform(self, actions):
-        self.driver.execute(Command.W3C_ACTIONS, {"actions": actions})
-        self.driver.execute(Command.W3C_CLEAR_ACTIONS)
-
-    def screenshot(self, path):
-        self.driver.save_screenshot(path)
 
     def console_errors(self):
         return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
@@ -283,18 +296,7 @@ class ChromiumPage(Page):
         self.driver.quit()
 
 
-def selenium_js(driver, body, args):
-    wrapped = ("const done = arguments[arguments.length - 1];"
-               "(async function () {" + body + "}).apply(null, Array.prototype.slice.call(arguments, 0, -1))"
-               ".then(r => done(JSON.stringify({value: r === undefined ? null : r})),"
-               " e => done(JSON.stringify({error: String(e && e.stack || e)})));")
-    answer = json.loads(driver.execute_async_script(wrapped, *args))
-    if "error" in answer:
-        raise RuntimeError(f"the page's script failed: {answer['error']}")
-    return answer["value"]
-
-
-class WebKitPage(Page):
+class WebKitPage(SeleniumPage):
     """WebKitGTK's MiniBrowser under WebKitWebDriver. Today and the time zone are the whole
     browser's (libfaketime, TZ); a device scale is GDK's (whole numbers only); no touch."""
     engine = "webkit"
@@ -329,24 +331,6 @@ class WebKitPage(Page):
         self.driver.set_window_size(width, height)
         inner = self.js("return [innerWidth, innerHeight];")
         self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
-
-    def goto(self, url):
-        self.driver.get(url)
-
-    def reload(self):
-        self.driver.refresh()
-
-    def js(self, body, *args):
-        return selenium_js(self.driver, body, args)
-
-    def perform(self, actions):
-        self.driver.execute(Command.W3C_ACTIONS, {"actions": actions})
-        self.driver.execute(Command.W3C_CLEAR_ACTIONS)
-
-    def screenshot(self, path):
-        # The first paint may lag the decoded picture: wait for two frames.
-        self.js("await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));")
-        self.driver.save_screenshot(path)
 
     def quit(self):
         try:

@@ -2,12 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The executable as Windows will see it: the machine it is for, a GUI program, only Windows'
-# own DLLs imported (no MinGW or C++ runtime beside it), the version record 1.00 with a Bulgarian
+# own DLLs imported (no MinGW or C++ runtime beside it), the project's version in its version record, a Bulgarian
 # description, the icon with a 32x32 image in 256 colours, the manifest, and under 1 MiB.
-# usage: pe_check.sh <menivor.exe> <x86_64|i686> <objdump>
+# usage: pe_check.sh <menivor.exe> <x86_64|i686> <objdump> <version>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../testkit.sh"
-exe=$1 arch=$2 objdump=$3
+exe=$1 arch=$2 objdump=$3 version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -38,8 +38,8 @@ check "a 32x32 icon in 256 colours" grep -qE -- "--width=32 --height=32 --bit-de
 check "larger icons, up to 256x256" grep -q -- "--width=256 --height=256" "$work/icons"
 wrestool -x --raw --type=16 "$exe" >"$work/version"
 text=$(iconv -f UTF-16LE -t UTF-8 "$work/version" 2>/dev/null | tr -d '\0' || true)
-check "file version 1.00" grep -q "FileVersion1.00" <<<"$text"
-check "product version 1.00" grep -q "ProductVersion1.00" <<<"$text"
+check "file version $version" grep -q "FileVersion$version" <<<"$text"
+check "product version $version" grep -q "ProductVersion$version" <<<"$text"
 check "product name Menivor" grep -q "ProductNameMenivor" <<<"$text"
 check "a Bulgarian file description" grep -q "FileDescriptionФази на Луната" <<<"$text"
 finish
