@@ -7,14 +7,15 @@
 # and Calculate's press-to-repaint latency. Start-up and latency run on a private Xvfb.
 # "bench.sh windows [runs]" measures the Windows program instead: start-up to the first frame
 # and peak working set beside a bare Win32 window, under 64-bit Wine on a private Xvfb.
-# "bench.sh web [runs]" measures the web page: time to the first result in headless Chromium
-# beside a bare page of the same size, and the bytes of a first visit and of menivor.html.
+# "bench.sh web [runs]" measures the web page's first visit in Chromium and Firefox: time and
+# requests to the first result beside a bare page, also on an emulated slow network and
+# processor, and the bytes of a first visit and of menivor.html.
 # usage: bench.sh [windows|web] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 if [[ ${1:-} == web ]]; then
     bash "$root/scripts/build.sh" web
-    /usr/bin/python3 "$root/bench/web/first_result.py" "$root/build/web/app/web" "${2:-20}"
+    /usr/bin/python3 "$root/bench/web/first_result.py" "$root/build/web/app/web" "${2:-7}"
     exit 0
 fi
 if [[ ${1:-} == windows ]]; then

@@ -6,15 +6,16 @@ pictures:
 
 - menivor.html: one file with everything inside (program, style, pictures as data addresses),
   to copy to a USB stick or attach to a message and open by double-click;
-- site/: the page for a web server (index.html, the program and its .wasm, pictures at 1x and 2x,
-  a web app manifest with its icons, a service worker that keeps it working offline), and
-  menivor-web-<version>.zip of that folder.
+- site/: the page for a web server: an index.html that carries the program, its style and the
+  pictures at 1x itself (a first visit takes one round trip), the pictures drawn at twice the
+  size for dense screens, a web app manifest with its icons, a service worker that keeps it
+  working offline; and menivor-web-<version>.zip of that folder.
 
 Each page carries a Content-Security-Policy that allows only its own resources. Every output
 is the same, byte for byte, for the same inputs (the zip's times are the source's date).
 
-usage: makepage.py <out dir> <site js> <site wasm> <single-file js> <source dir> <assets dir>
-                   <version> <source date epoch>
+usage: makepage.py <out dir> <program js, its .wasm inside> <source dir> <assets dir> <version>
+                   <source date epoch>
 """
 import base64
 import hashlib
@@ -61,10 +62,13 @@ def page(template, policy, head, body):
     return (template.replace("@CSP@", policy).replace("@HEAD@", head).replace("@BODY@", body))
 
 
-def main(out, site_js, site_wasm, single_js, source, assets, version, epoch):
-    read = lambda path: open(path, "rb").read()
-    template = open(os.path.join(source, "index.html.in"), encoding="utf-8").read()
-    css = open(os.path.join(source, "menivor.css"), encoding="utf-8").read()
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def read_pictures(assets):
+    """Each picture's size in pixels and its JPEG bytes, plain and drawn at twice the size."""
     pictures = {}
     for name in PICTURES:
         plain, dense = read(os.path.join(assets, f"{name}.jpg")), read(os.path.join(assets, f"{name}@2x.jpg"))
@@ -72,75 +76,89 @@ def main(out, site_js, site_wasm, single_js, source, assets, version, epoch):
         if jpeg_size(dense) != (width * 2, height * 2):
             raise SystemExit(f"makepage: {name}@2x.jpg is not twice the size of {name}.jpg")
         pictures[name] = {"width": width, "height": height, "plain": plain, "dense": dense}
+    return pictures
 
-    # The one file: everything inside, allowed by its hash. The program reads its .wasm from a
-    # data address inside itself (connect-src data:), which no request leaves the page for.
-    program = open(single_js, encoding="utf-8").read()
+
+def program_page(template, program, css, table, head="", scripts=(), policy_extra=""):
+    """A page that carries its program (with the .wasm inside), its style and the picture table
+    itself, each script and the style allowed by its hash. The program reads its .wasm from a
+    data address inside itself (connect-src data:), which no request leaves the page for."""
+    scripts = [program] + list(scripts)
+    policy = ("default-src 'none'; script-src " + " ".join(sha256_source(s) for s in scripts) + " 'wasm-unsafe-eval';"
+              " style-src " + sha256_source(css) + "; img-src data:" + policy_extra
+              + "; base-uri 'none'; form-action 'none'")
+    body = picture_block(table) + "".join(f"\n<script>{s}</script>" for s in scripts)
+    return page(template, policy, head + f"<style>{css}</style>", body)
+
+
+def single_page(template, program, css, pictures, assets):
+    """menivor.html: everything inside, both densities of every picture."""
+    table = {name: {"width": p["width"], "height": p["height"], "plain": data_address(p["plain"], "image/jpeg"),
+                    "dense": data_address(p["dense"], "image/jpeg")} for name, p in pictures.items()}
     icon = data_address(read(os.path.join(assets, "menivor-64.png")), "image/png")
-    single_table = {name: {"width": p["width"], "height": p["height"],
-                           "plain": data_address(p["plain"], "image/jpeg"),
-                           "dense": data_address(p["dense"], "image/jpeg")} for name, p in pictures.items()}
-    policy = ("default-src 'none'; script-src " + sha256_source(program) + " 'wasm-unsafe-eval'; style-src "
-              + sha256_source(css) + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
-    single = page(template, policy,
-                  f'<link rel="icon" href="{icon}">\n<style>{css}</style>',
-                  picture_block(single_table) + f"\n<script>{program}</script>")
-    os.makedirs(out, exist_ok=True)
-    with open(os.path.join(out, "menivor.html"), "w", encoding="utf-8", newline="\n") as file:
-        file.write(single)
+    return program_page(template, program, css, table, f'<link rel="icon" href="{icon}">\n',
+                        policy_extra="; connect-src data:")
 
-    # The site folder.
-    site = os.path.join(out, "site")
-    shutil.rmtree(site, ignore_errors=True)
-    os.makedirs(os.path.join(site, "pictures"))
-    files = {
-        "menivor.js": read(site_js),
-        "menivor.wasm": read(site_wasm),
-        "menivor.css": css.encode("utf-8"),
-        "offline.js": read(os.path.join(source, "offline.js")),
-        "menivor.webmanifest": read(os.path.join(source, "menivor.webmanifest.in")),
-    }
+
+def site_files(template, program, css, pictures, source, assets, version):
+    """The site's files by name: an index.html that carries all that the first result needs (the
+    program, the style, the pictures at 1x), so that a first visit takes one round trip; then,
+    not delaying it, the pictures drawn at twice the size (fetched where the screen is dense),
+    the manifest with its icons, and the service worker with its list of every file."""
+    files = {"menivor.webmanifest": read(os.path.join(source, "menivor.webmanifest.in"))}
     for icon_name in ICONS:
         files[icon_name] = read(os.path.join(assets, icon_name))
-    site_table = {}
+    table = {}
     for name, p in pictures.items():
-        files[f"pictures/{name}.jpg"], files[f"pictures/{name}@2x.jpg"] = p["plain"], p["dense"]
-        site_table[name] = {"width": p["width"], "height": p["height"],
-                            "plain": f"pictures/{name}.jpg", "dense": f"pictures/{name}@2x.jpg"}
-    policy = ("default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; "
-              "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'")
-    files["index.html"] = page(template, policy,
-                               '<link rel="stylesheet" href="menivor.css">\n'
-                               # Fetched with the page, not after its script has run.
-                               '<link rel="preload" href="menivor.wasm" as="fetch" crossorigin>\n'
-                               '<link rel="manifest" href="menivor.webmanifest">\n'
-                               '<link rel="icon" href="menivor-192.png">\n'
-                               '<script src="offline.js" defer></script>\n'
-                               '<script src="menivor.js" defer></script>',
-                               picture_block(site_table)).encode("utf-8")
+        files[f"pictures/{name}@2x.jpg"] = p["dense"]
+        table[name] = {"width": p["width"], "height": p["height"], "plain": data_address(p["plain"], "image/jpeg"),
+                       "dense": f"pictures/{name}@2x.jpg"}
+    offline = read(os.path.join(source, "offline.js")).decode("utf-8")
+    files["index.html"] = program_page(
+        template, program, css, table,
+        '<link rel="manifest" href="menivor.webmanifest">\n<link rel="icon" href="menivor-192.png">\n',
+        [offline], " 'self'; connect-src data:; manifest-src 'self'; worker-src 'self'").encode("utf-8")
     # The service worker's cache is named after every file of the release, itself excepted.
     digest = hashlib.sha256()
     for name in sorted(files):
         digest.update(name.encode("utf-8") + b"\0" + hashlib.sha256(files[name]).digest())
-    worker = open(os.path.join(source, "sw.js.in"), encoding="utf-8").read()
+    worker = read(os.path.join(source, "sw.js.in")).decode("utf-8")
     worker = worker.replace("@RELEASE@", f"menivor-{version}-{digest.hexdigest()[:16]}")
     worker = worker.replace("@FILES@", json.dumps(sorted(files)))
     files["sw.js"] = worker.encode("utf-8")
-    for name, data in files.items():
-        with open(os.path.join(site, name), "wb") as file:
-            file.write(data)
+    return files
 
-    # The zip: sorted names, the source's date, no owner or mode of the build machine.
+
+def write_zip(path, top, files, epoch):
+    """The zip: sorted names, the source's date, no owner or mode of the build machine."""
     stamp = time.gmtime(max(int(epoch), 315532800))[:6]  # a zip's dates start in 1980
-    with zipfile.ZipFile(os.path.join(out, f"menivor-web-{version}.zip"), "w") as archive:
+    with zipfile.ZipFile(path, "w") as archive:
         for name in sorted(files):
-            entry = zipfile.ZipInfo(f"menivor-web-{version}/{name}", stamp)
+            entry = zipfile.ZipInfo(f"{top}/{name}", stamp)
             entry.external_attr = 0o644 << 16
             entry.compress_type = zipfile.ZIP_DEFLATED
             archive.writestr(entry, files[name], compresslevel=9)
 
 
+def main(out, program_js, source, assets, version, epoch):
+    template = read(os.path.join(source, "index.html.in")).decode("utf-8")
+    css = read(os.path.join(source, "menivor.css")).decode("utf-8")
+    program = read(program_js).decode("utf-8")
+    pictures = read_pictures(assets)
+    os.makedirs(out, exist_ok=True)
+    with open(os.path.join(out, "menivor.html"), "w", encoding="utf-8", newline="\n") as file:
+        file.write(single_page(template, program, css, pictures, assets))
+    files = site_files(template, program, css, pictures, source, assets, version)
+    site = os.path.join(out, "site")
+    shutil.rmtree(site, ignore_errors=True)
+    os.makedirs(os.path.join(site, "pictures"))
+    for name, data in files.items():
+        with open(os.path.join(site, name), "wb") as file:
+            file.write(data)
+    write_zip(os.path.join(out, f"menivor-web-{version}.zip"), f"menivor-web-{version}", files, epoch)
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 9:
+    if len(sys.argv) != 7:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

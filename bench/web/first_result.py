@@ -1,124 +1,140 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The web page's start-up and size. Prints figures; fails nothing.
+"""The web page's first visit: time and requests to the first result, and bytes. Prints
+figures; fails nothing.
 
-- Time to the first result shown in headless Chromium: from the navigation's start until the
-  frame after the date box is filled and the display's picture is decoded, median of the runs,
-  one browser, its HTTP cache off (every run loads every byte) and no service worker, beside a
-  bare page of the same size as menivor.html that shows one line of text, timed the same way.
-  Each is measured from the loopback server (the site; the bare page) and as a file
-  (menivor.html; the bare page).
-- The bytes of a first visit to the site (what the server sends until the service worker has
-  stored the release), raw and as gzip -9 would send them, and of menivor.html gzipped.
+- Time to the first result shown: from the navigation's start until the frame after the date box
+  is filled and the display's picture is decoded. Each load is a first visit: a new browser with a
+  fresh profile (nothing cached, compiled code included). Each is interleaved with a load of a
+  bare page (one line and one picture inside it) in the same run, and the ratio of the medians is
+  the figure that counts, since it holds on a busy machine as well as on a quiet one. Rows: the
+  site from a loopback server; menivor.html and the bare page as files; and, in Chromium alone
+  (only its driver emulates a network and a slower processor), the site at a 100 ms round trip
+  and 10 Mbit/s, and the same with the processor slowed 4 times (a low-end Chromebook). In
+  Chromium and Firefox; WebKit's driver cannot add the probe before the page's own scripts run.
+- The requests made before the first result (the page's own included).
+- The bytes of a first visit (gzip -9, as a server would send them) and of menivor.html.
 
 usage: first_result.py <folder with menivor.html and site/> [runs]
 """
+import base64
 import gzip
 import os
-import shutil
 import statistics
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "web"))
 import pagekit  # noqa: E402
-from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
-# Records the moment the page first shows its result: the frame after the condition holds.
+# Records the moment the page first shows its result (the frame after the condition holds) and
+# the requests made until then.
 PROBE = """(() => {
     let seen = false;
     const shown = () => {
         const line = document.getElementById('line');
         const box = document.getElementById('Text2');
-        const img = document.getElementById('Picture1(9).picture');
-        return line !== null || (box !== null && box.value !== '' && img !== null && img.complete && img.naturalWidth > 0);
+        const img = document.getElementById(line ? 'picture' : 'Picture1(9).picture');
+        return (line !== null || (box !== null && box.value !== '')) && img !== null && img.complete && img.naturalWidth > 0;
     };
     const look = () => {
         if (seen || !shown()) return;
         seen = true;
-        requestAnimationFrame(() => { window.menivorFirstResult = performance.now(); });
+        requestAnimationFrame(() => {
+            window.menivorFirstResult = performance.now();
+            window.menivorRequests = [location.pathname].concat(performance.getEntriesByType('resource')
+                .filter(r => !r.name.startsWith('data:')).map(r => new URL(r.name).pathname));
+        });
     };
     new MutationObserver(look).observe(document, {childList: true, subtree: true, attributes: true});
     document.addEventListener('load', look, true);
 })();"""
 
-
-def bare_page(size):
-    head = '<!DOCTYPE html>\n<html lang="bg"><head><meta charset="utf-8"><title>bare</title></head><body>\n'
-    tail = '<p id="line">Луната е единствения естествен спътник на Земята.</p>\n</body></html>\n'
-    filler = "<!--" + "x" * max(0, size - len(head.encode()) - len(tail.encode()) - 8) + "-->\n"
-    return head + filler + tail
+SLOW_NETWORK = {"offline": False, "latency": 100, "downloadThroughput": 10e6 / 8, "uploadThroughput": 10e6 / 8}
 
 
-def time_page(driver, url, runs):
-    times = []
-    for _ in range(runs):
-        driver.get("about:blank")
-        driver.get(url)
-        WebDriverWait(driver, pagekit.WAIT_SECONDS).until(
-            lambda d: d.execute_script("return window.menivorFirstResult !== undefined;"))
-        times.append(driver.execute_script("return window.menivorFirstResult;"))
-    return times
+def bare_page(picture):
+    image = "data:image/jpeg;base64," + base64.b64encode(picture).decode("ascii")
+    return ('<!DOCTYPE html>\n<html lang="bg"><head><meta charset="utf-8"><title>bare</title></head><body>\n'
+            '<p id="line">Луната е единствения естествен спътник на Земята.</p>\n'
+            f'<img id="picture" src="{image}" alt="пълнолуние">\n</body></html>\n')
 
 
-def report(name, times):
-    quartiles = statistics.quantiles(times, n=4)
-    print(f"{name:<34} median {statistics.median(times):6.1f} ms   middle half {quartiles[0]:.1f}-{quartiles[2]:.1f} ms")
-    return statistics.median(times)
+def first_visit(engine, url, network=None, cpu=1):
+    """(ms to the first result, requests until then) of one load in a new browser."""
+    with tempfile.TemporaryDirectory() as profile:
+        page = pagekit.open_page(engine, "2014-09-09 12:00:00", profile=profile)
+        try:
+            if engine == "chromium":
+                page.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
+                if network:
+                    page.cdp("Network.enable")
+                    page.cdp("Network.emulateNetworkConditions", network)
+                if cpu > 1:
+                    page.cdp("Emulation.setCPUThrottlingRate", {"rate": cpu})
+            else:
+                page.send("script.addPreloadScript", {"functionDeclaration": "() => " + PROBE.rstrip(";")})
+            page.goto(url)
+            if not page.until("return window.menivorRequests !== undefined;"):
+                raise RuntimeError(f"{url}: no result shown")
+            return page.js("return [window.menivorFirstResult, window.menivorRequests];")
+        finally:
+            page.quit()
+
+
+def row(engine, name, page_url, bare_url, runs, **emulation):
+    pages, bares, requests = [], [], set()
+    for _ in range(runs):  # interleaved: the machine's load falls on both alike
+        took, asked = first_visit(engine, page_url, **emulation)
+        pages.append(took)
+        requests.add(" ".join(os.path.basename(path) or "/" for path in asked))
+        bares.append(first_visit(engine, bare_url, **emulation)[0])
+    page_median, bare_median = statistics.median(pages), statistics.median(bares)
+    print(f"{engine:<9} {name:<44} {page_median:7.0f} ms {bare_median:7.0f} ms {page_median / bare_median:5.2f}x"
+          f"   {' | '.join(f'{len(r.split())} requests: {r}' for r in sorted(requests))}", flush=True)
 
 
 def main(out, runs):
-    pagekit.require_browser()
     single = os.path.join(out, "menivor.html")
-    with tempfile.TemporaryDirectory() as work:
-        site = os.path.join(work, "site")
-        shutil.copytree(os.path.join(out, "site"), site)
-        with open(os.path.join(site, "bare.html"), "w", encoding="utf-8") as file:
-            file.write(bare_page(os.path.getsize(single)))
-        shutil.copy(os.path.join(site, "bare.html"), os.path.join(work, "bare.html"))
-        # Timed without the service worker: every run a first visit.
-        os.remove(os.path.join(site, "offline.js"))
-        with open(os.path.join(site, "offline.js"), "w") as file:
-            file.write("")
-        server = pagekit.Server(site)
-        driver = pagekit.browser()
-        try:
-            driver.execute_cdp_cmd("Network.enable", {})
-            driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
-            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
-            print(f"== time to the first result shown, headless Chromium, {runs} runs each")
-            site_time = report("site, from a loopback server", time_page(driver, server.url, runs))
-            bare_time = report("bare page, from a loopback server", time_page(driver, server.url + "bare.html", runs))
-            file_time = report("menivor.html, as a file", time_page(driver, "file://" + single, runs))
-            bare_file = report("bare page, as a file", time_page(driver, "file://" + os.path.join(work, "bare.html"), runs))
-            print(f"ratio to the bare page: site {site_time / bare_time:.2f} x, one file {file_time / bare_file:.2f} x")
-        finally:
-            driver.quit()
-            server.stop()
-
-    print("== bytes")
     site = os.path.join(out, "site")
-    files = sorted(os.path.relpath(os.path.join(d, f), site) for d, _, fs in os.walk(site) for f in fs)
-    raw = sum(os.path.getsize(os.path.join(site, f)) for f in files)
-    packed = sum(len(gzip.compress(open(os.path.join(site, f), "rb").read(), 9)) for f in files)
-    # A first visit fetches the page, its program and style and the two pictures shown; the
-    # service worker then stores every file of the release (a second copy of those).
-    shown = ["index.html", "menivor.css", "offline.js", "menivor.js", "menivor.wasm", "sw.js", "menivor.webmanifest",
-             "menivor-192.png", "pictures/cycle.jpg", "pictures/phase4.jpg"]
-    shown_raw = sum(os.path.getsize(os.path.join(site, f)) for f in shown)
-    shown_packed = sum(len(gzip.compress(open(os.path.join(site, f), "rb").read(), 9)) for f in shown)
-    print(f"site, to the first result at scale 1: {shown_raw / 1024:7.1f} KB raw, {shown_packed / 1024:6.1f} KB gzipped")
-    print(f"site, every file of the release:     {raw / 1024:7.1f} KB raw, {packed / 1024:6.1f} KB gzipped "
-          f"({len(files)} files, what the service worker stores)")
-    for name in ("menivor.wasm", "menivor.js"):
-        data = open(os.path.join(site, name), "rb").read()
-        print(f"  {name:<12} {len(data) / 1024:7.1f} KB raw, {len(gzip.compress(data, 9)) / 1024:6.1f} KB gzipped")
-    data = open(single, "rb").read()
-    print(f"menivor.html:                         {len(data) / 1024:7.1f} KB raw, {len(gzip.compress(data, 9)) / 1024:6.1f} KB gzipped")
+    assets = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
+    with tempfile.TemporaryDirectory() as work:
+        with open(os.path.join(assets, "phase4.jpg"), "rb") as picture, \
+                open(os.path.join(work, "bare.html"), "w", encoding="utf-8") as file:
+            file.write(bare_page(picture.read()))
+        site_server, bare_server = pagekit.Server(site), pagekit.Server(work)
+        try:
+            print(f"== a first visit's first result, median of {runs} fresh browsers each, interleaved")
+            print(f"{'engine':<9} {'row':<44} {'Menivor':>10} {'bare':>10} {'ratio':>6}")
+            for engine in ("chromium", "firefox"):
+                if pagekit.missing(engine):
+                    print(f"{engine}: not measured: {pagekit.missing(engine)}")
+                    continue
+                row(engine, "site, loopback", site_server.url, bare_server.url + "bare.html", runs)
+                row(engine, "menivor.html from the disk (bare page too)", "file://" + single,
+                    "file://" + os.path.join(work, "bare.html"), runs)
+                if engine == "chromium":
+                    row(engine, "site, 100 ms round trip, 10 Mbit/s", site_server.url, bare_server.url + "bare.html",
+                        runs, network=SLOW_NETWORK)
+                    row(engine, "the same, processor 4x slower", site_server.url, bare_server.url + "bare.html",
+                        runs, network=SLOW_NETWORK, cpu=4)
+        finally:
+            site_server.stop()
+            bare_server.stop()
+
+    print("== bytes (gzip -9, as a server sends them)")
+    packed = lambda path: len(gzip.compress(open(path, "rb").read(), 9)) / 1024
+    raw = lambda path: os.path.getsize(path) / 1024
+    index = os.path.join(site, "index.html")
+    print(f"a first visit to the first result (index.html): {raw(index):6.1f} KB raw, {packed(index):6.1f} KB gzipped")
+    files = sorted(os.path.join(d, f) for d, _, fs in os.walk(site) for f in fs)
+    print(f"every file of the site ({len(files)}, what the service worker stores): "
+          f"{sum(map(raw, files)):6.1f} KB raw, {sum(map(packed, files)):6.1f} KB gzipped")
+    print(f"menivor.html: {raw(single):6.1f} KB raw, {packed(single):6.1f} KB gzipped")
 
 
 if __name__ == "__main__":
     if len(sys.argv) not in (2, 3):
         raise SystemExit(__doc__)
-    main(os.path.abspath(sys.argv[1]), int(sys.argv[2]) if len(sys.argv) == 3 else 20)
+    main(os.path.abspath(sys.argv[1]), int(sys.argv[2]) if len(sys.argv) == 3 else 7)

@@ -302,10 +302,34 @@ mergeInto(LibraryManager.library, {
         return true;
     },
 
-    // Shows a stored picture in an <img>: the version drawn at twice the size where dense.
-    menivor_dom_show_picture__deps: ['$menivorText', '$menivorElement', '$menivorPictures'],
+    // Shows a stored picture in an <img>: the version drawn at twice the size where dense. One
+    // that the page does not carry inside itself is fetched after the first frame, the plain one
+    // standing in until it has arrived, so that the first result waits for no request.
+    $menivorArrived: {},
+    menivor_dom_show_picture__deps: ['$menivorText', '$menivorElement', '$menivorPictures', '$menivorArrived'],
     menivor_dom_show_picture: function (id, idLength, name, nameLength, dense) {
         const picture = menivorPictures(menivorText(name, nameLength));
-        menivorElement(id, idLength).src = dense ? picture.dense : picture.plain;
+        const image = menivorElement(id, idLength);
+        const wanted = dense ? picture.dense : picture.plain;
+        image.menivorWanted = wanted;
+        if (wanted.startsWith('data:') || menivorArrived[wanted]) {
+            image.src = wanted;
+            return;
+        }
+        image.src = picture.plain;
+        const fetch = function () {
+            const fetched = new Image();
+            fetched.onload = function () {
+                menivorArrived[wanted] = true;
+                if (image.menivorWanted === wanted)
+                    image.src = wanted;
+            };
+            fetched.src = wanted;
+        };
+        // Once the plain one is shown (a frame after it has decoded): the request must not share
+        // the first round trip's bandwidth.
+        image.addEventListener('load', function () {
+            requestAnimationFrame(function () { setTimeout(fetch, 0); });
+        }, {once: true});
     },
 });
