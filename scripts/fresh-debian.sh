@@ -74,7 +74,14 @@ inside() { # inside <release>
     mount -t tmpfs tmpfs "$target/dev/shm"
     mkdir -p "$target/mnt/origin"
     mount --bind -o ro "$repo" "$target/mnt/origin"
+    # The network as this machine has it: its resolver, and the certificate authorities it adds
+    # to Debian's (a proxy of its own, say), which the root's ca-certificates takes in when the
+    # README's set-up installs it; without them npm could not reach its registry from here.
     cp /etc/resolv.conf "$target/etc/resolv.conf"
+    if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+        mkdir -p "$target/usr/local/share/ca-certificates"
+        cp /usr/local/share/ca-certificates/*.crt "$target/usr/local/share/ca-certificates/"
+    fi
 
     # What a fresh root login has: no inherited variables, the POSIX locale, root's home.
     login() { chroot "$target" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash \
