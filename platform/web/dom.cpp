@@ -20,8 +20,7 @@ void menivor_dom_set_style(const char16_t* id, int idLength, const char16_t* nam
 void menivor_dom_set_text(const char16_t* id, int idLength, int what, const char16_t* text, int textLength);
 int menivor_dom_read(const char16_t* id, int idLength, int what, int index, char16_t* buffer, int capacity);
 void menivor_dom_list_make(const char16_t* id, int idLength);
-void menivor_dom_list_rows(const char16_t* id, int idLength, double rowHeight);
-double menivor_dom_client_height(const char16_t* id, int idLength);
+void menivor_dom_list_rows(const char16_t* id, int idLength, int rows);
 void menivor_dom_list_add(const char16_t* id, int idLength, const char16_t* text, int textLength);
 void menivor_dom_list_clear(const char16_t* id, int idLength);
 int menivor_dom_list_count(const char16_t* id, int idLength);
@@ -127,14 +126,9 @@ void Element::MakeListBox() const
     menivor_dom_list_make(MENIVOR_TEXT(id_));
 }
 
-void Element::SetRowHeight(double cssPixels) const
+void Element::SetRowsInView(int rows) const
 {
-    menivor_dom_list_rows(MENIVOR_TEXT(id_), cssPixels);
-}
-
-double Element::ClientHeight() const
-{
-    return menivor_dom_client_height(MENIVOR_TEXT(id_));
+    menivor_dom_list_rows(MENIVOR_TEXT(id_), rows);
 }
 
 void Element::AddEntry(std::u16string_view text) const

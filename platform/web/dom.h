@@ -49,8 +49,7 @@ public:
     int SelectedEntry() const; // -1 for none
     void SelectEntry(int index) const;
     std::u16string EntryText(int index) const;
-    void SetRowHeight(double cssPixels) const; // each entry's, the picked one kept in view
-    double ClientHeight() const;               // inside the border, CSS pixels before scaling
+    void SetRowsInView(int rows) const; // whole entries in view, the picked one among them
 
     void ShowModal() const; // a <dialog>, unless it is open
     void Close() const;     // a <dialog>

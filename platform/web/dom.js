@@ -72,9 +72,12 @@ mergeInto(LibraryManager.library, {
         if (what === 1) {
             // A new text is read from its start, as on the desktops: the caret before its first
             // character and its first lines in view (a browser leaves both at the end).
+            // Both in the next frame, before it is drawn: now they would force a layout.
             element.value = value;
-            element.setSelectionRange(0, 0);
-            element.scrollTop = 0;
+            requestAnimationFrame(function () {
+                element.setSelectionRange(0, 0);
+                element.scrollTop = 0;
+            });
         } else
             element.textContent = value;
     },
@@ -111,10 +114,21 @@ mergeInto(LibraryManager.library, {
             } else {
                 list.children[index].setAttribute('aria-selected', 'true');
                 list.setAttribute('aria-activedescendant', list.children[index].id);
-                menivorList.reveal(list);
+                menivorList.revealSoon(list);
             }
             if (byUser)
                 list.dispatchEvent(new Event('change'));
+        },
+        // reveal in the next frame, before it is drawn, once however often it is asked for: now
+        // it would force a layout each time (a start picks in three lists, refilling one).
+        revealSoon: function (list) {
+            if (list.menivorRevealing)
+                return;
+            list.menivorRevealing = true;
+            requestAnimationFrame(function () {
+                list.menivorRevealing = false;
+                menivorList.reveal(list);
+            });
         },
         // The picked entry wholly in view, scrolled as little as possible.
         reveal: function (list) {
@@ -218,18 +232,13 @@ mergeInto(LibraryManager.library, {
         menivorList.pick(menivorElement(id, idLength), index, false);
     },
 
-    // Each entry rowHeight CSS pixels tall (a fraction allowed); the picked one kept in view.
+    // The number of whole entries in view (the style sheet divides the list's height by it);
+    // the picked one kept in view.
     menivor_dom_list_rows__deps: ['$menivorElement', '$menivorList'],
-    menivor_dom_list_rows: function (id, idLength, rowHeight) {
+    menivor_dom_list_rows: function (id, idLength, rows) {
         const list = menivorElement(id, idLength);
-        list.style.setProperty('--row', rowHeight + 'px');
-        menivorList.reveal(list);
-    },
-
-    // The height inside an element's border, CSS pixels before any scaling.
-    menivor_dom_client_height__deps: ['$menivorElement'],
-    menivor_dom_client_height: function (id, idLength) {
-        return menivorElement(id, idLength).clientHeight;
+        list.style.setProperty('--rows', rows);
+        menivorList.revealSoon(list);
     },
 
     // Runs the C++ handler at address handler on each event of the type; the empty id is the

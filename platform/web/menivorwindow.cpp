@@ -56,6 +56,9 @@ constexpr double ViewportMargin = 4;
 // The least height of a list's row that a finger hits, CSS pixels as shown (WCAG 2.2's 2.5.8).
 constexpr double FingerRow = 24;
 
+// The sunken border of a list (menivor.css), CSS pixels on each side.
+constexpr int ListBorder = 2;
+
 } // namespace
 
 MenivorWindow::MenivorWindow(const Clock& clock)
@@ -116,19 +119,19 @@ void MenivorWindow::FitToViewport()
     dense_ = scale * view.devicePixelRatio > 1;
     for (const auto& box : pictureBoxes_)
         box->SetDense(dense_);
-    for (const auto& list : lists_)
-        FitRows(list->Box());
+    for (std::size_t i = 0; i < lists_.size(); ++i)
+        FitRows(lists_[i]->Box(), listHeights_[i]);
 }
 
-void MenivorWindow::FitRows(const Element& list) const
+void MenivorWindow::FitRows(const Element& list, int height) const
 {
     // The designed number of whole rows; for a finger, fewer and taller ones where the window is
     // shown so small that a row would be hard to hit.
-    const double inside = list.ClientHeight();
+    const double inside = height - 2 * ListBorder;
     int rows = menivor::Form.listRows;
     while (coarsePointer_ && rows > 1 && inside / rows * scale_ < FingerRow)
         --rows;
-    list.SetRowHeight(inside / rows);
+    list.SetRowsInView(rows);
 }
 
 Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named)
@@ -157,7 +160,8 @@ void MenivorWindow::MakeLabel(const ControlDesign& design, PixelBox place)
 ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked)
 {
     lists_.push_back(std::make_unique<ListBox>(Place(u"div", design, place), std::move(clicked)));
-    FitRows(lists_.back()->Box());
+    listHeights_.push_back(place.height);
+    FitRows(lists_.back()->Box(), place.height);
     return *lists_.back();
 }
 

@@ -32,7 +32,7 @@ public:
 private:
     void SetUpWindow();
     void FitToViewport();
-    void FitRows(const Element& list) const;
+    void FitRows(const Element& list, int height) const; // height: the list's, CSS pixels
 
     // Each control the form builder asks for, made in the order of the Tab key: the page's
     // order of focus is the order of its elements.
@@ -51,6 +51,7 @@ private:
     Element window_;
     Element announcement_; // a polite live region: what it is given, a screen reader says once
     std::vector<std::unique_ptr<ListBox>> lists_;
+    std::vector<int> listHeights_; // each list's, CSS pixels at scale 1
     std::vector<std::unique_ptr<TextBox>> textBoxes_;
     std::vector<std::unique_ptr<PictureBox>> pictureBoxes_;
     std::vector<std::unique_ptr<Listener>> listeners_;

@@ -119,9 +119,10 @@ def start_dates():
 
 
 def first_view():
-    # What the pupil sees before touching anything, alike in every engine.
+    # What the pupil sees before touching anything, alike in every engine: its first frames.
     page = open_on("2014-09-09 12:00:00")
     try:
+        page.js("await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));")
         checks.equal("the reading text opens at its start, the caret before its first character",
                      page.js("const t = document.getElementById('Text1(0)');"
                              "return [t.scrollTop, t.selectionStart, t.selectionEnd];"), [0, 0, 0])
