@@ -31,5 +31,9 @@ rm -f "$msi" "$zip"
 # wixl takes the files it packs by paths relative to where it runs.
 (cd "$stage" && wixl --arch "$arch" -o "$msi" "$(basename "$wxs")")
 bash "$here/bulgarian-names.sh" "$msi"
-msibuild "$msi" -s "Menivor $version" "The Menivor developers" "$arch;1033" "{$code}"
+# The summary's template names the platform as Windows Installer does: "Intel" for 32-bit
+# packages (an "x86" package is refused as not for this processor, error 1633), "x64" for 64-bit.
+platform=$arch
+[[ $arch == x86 ]] && platform=Intel
+msibuild "$msi" -s "Menivor $version" "The Menivor developers" "$platform;1033" "{$code}"
 (cd "$stage" && zip -q -X "$zip" "$(basename "$exe")")
