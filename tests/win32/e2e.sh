@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real menivor.exe under 64-bit Wine on a real X server (run under scripts/with-xvfb.sh,
+# The real menivor.exe under Wine on a real X server (run under scripts/with-xvfb.sh,
 # screen 800x600), on faked dates: it opens centred at 464 x 424 on the day's phase; a mouse pick
 # plus a click on "Изчисли", and a keyboard-only pick plus Space, show the right date text,
 # picture and description. The test-only inspector reads the window back (WM_GETTEXT and the list
@@ -27,7 +27,7 @@ trap 'stop; rm -rf "$work"' EXIT
 inspect() {
     state=$("${wine[@]}" --within $((${1:-30} + 30)) "$inspector" "${1:-30}" 2>/dev/null) || true
     if [[ -s $prefix.crash ]]; then
-        echo "FAIL: a Windows process crashed: $(cat "$prefix.crash")"
+        check "no Windows process crashed: $(cat "$prefix.crash")" false
         finish
     fi
 }

@@ -108,11 +108,16 @@ SeenMessage MessageShown()
     static SeenMessage* seen = nullptr; // for the timer's procedure, while this function runs
     SeenMessage result;
     seen = &result;
-    const auto look = [](HWND, UINT, UINT_PTR, DWORD) {
-        if (seen && seen->caption.empty())
-            EnumThreadWindows(GetCurrentThreadId(), CloseMessageBox, reinterpret_cast<LPARAM>(seen));
+    // A timer procedure, called by Windows: CALLBACK (stdcall on 32-bit Windows), which a lambda
+    // cannot be.
+    struct Look {
+        static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+        {
+            if (seen && seen->caption.empty())
+                EnumThreadWindows(GetCurrentThreadId(), CloseMessageBox, reinterpret_cast<LPARAM>(seen));
+        }
     };
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, look);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Look::OnTimer);
     const DWORD start = GetTickCount();
     MSG message;
     while (result.caption.empty() && GetTickCount() - start < 10000) {
