@@ -18,6 +18,7 @@
 # stages run, so that the downloads do not add to its time. A later run takes a prepared root
 # once, and removes it; without one, it makes its own.
 # usage: fresh-debian.sh [prepare] [release...]   (bookworm and trixie by default)
+#        fresh-debian.sh --mirror   (prints the Debian mirror that this machine's apt uses)
 # (The script runs itself inside the namespaces as "fresh-debian.sh inside|download <release>".)
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -39,13 +40,20 @@ machine_mirror() {
     true
 }
 
+# That mirror, or a clear line and failure when the machine's apt names none.
+mirror() {
+    local uri
+    uri=$(machine_mirror | head -n 1)
+    [[ -n $uri ]] || { echo "FAIL: this machine's apt names no Debian mirror (in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list)" >&2; return 1; }
+    echo "$uri"
+}
+
 # A root of the release, made by debootstrap, at <base>/<release>; <release>.ready marks one that
 # is complete.
 make_root() { # make_root <release>
     local release=$1 target="$base/$1" mirror
     [[ -e "$base/$release.ready" ]] && return 0
-    mirror=$(machine_mirror | head -n 1)
-    [[ -n $mirror ]] || { echo "FAIL: this machine's apt names no Debian mirror (in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list)"; return 1; }
+    mirror=$(mirror)
     rm -rf --one-file-system "$target"
     debootstrap --variant=minbase "$release" "$target" "$mirror" >"$base/$release-debootstrap.log" 2>&1 || {
         tail -n 30 "$base/$release-debootstrap.log"; echo "FAIL: debootstrap $release"; return 1; }
@@ -120,6 +128,7 @@ isolated() { # isolated <step> <release>
 
 case "${1:-}" in
     inside | download) "$1" "$2"; exit ;;
+    --mirror) mirror; exit ;;
 esac
 prepare=
 [[ ${1:-} == prepare ]] && { prepare=1; shift; }

@@ -6,14 +6,19 @@
 # (64-bit under Wine; the 32-bit one is built and its executable checked) and the web page's
 # (the core's tests under node, the page in Chromium, Firefox and WebKit). Every stage runs even
 # when one before it failed; the last line sums them all up. An optional argument picks the
-# suite: dev (default, all of that) or asan (the Linux program's suite under the sanitizers).
-# usage: test.sh [dev|asan]
+# suite: dev (default, all of that), asan (the Linux program's suite under the sanitizers) or
+# i686 (the 32-bit program's suite under 32-bit Wine, emulated where the kernel runs no 32-bit
+# code: see scripts/wine32.sh).
+# usage: test.sh [dev|asan|i686]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# A stage is <name>:<build preset>[:<test preset>]; runner runs the suite's ctest.
+runner=()
 case "${1:-dev}" in
     dev) stages=(linux:dev windows-x86_64:windows-dev windows-i686:windows-i686-dev web:web-dev) ;;
     asan) stages=(linux-asan:asan) ;;
-    *) echo "test: unknown suite '$1' (dev or asan)" >&2; exit 2 ;;
+    i686) stages=(windows-i686-wine:windows-i686-dev:windows-i686-wine) runner=(bash scripts/wine32.sh) ;;
+    *) echo "test: unknown suite '$1' (dev, asan or i686)" >&2; exit 2 ;;
 esac
 cd "$root"
 started=$SECONDS
@@ -21,15 +26,17 @@ passed=0 failed=0 results=()
 
 clock() { echo "$(($1 / 60)) min $(($1 % 60)) s"; }
 
-stage() { # stage <name> <preset>: builds the preset, runs its tests, adds up their counts
-    local name=$1 preset=$2 begun=$SECONDS log="build/$2-tests.log" counts
+stage() { # stage <name> <build preset> <test preset>: builds, runs the tests, adds up their counts
+    local name=$1 preset=$2 tests=$3 begun=$SECONDS log="build/$3-tests.log" counts how
     echo "== test: $name ($preset)"
     if ! bash scripts/build.sh "$preset"; then
         results+=("$name: the build failed")
         failed=$((failed + 1))
         return
     fi
-    ctest --preset "$preset" 2>&1 | tee "$log" || true
+    "${runner[@]}" ctest --preset "$tests" 2>&1 | tee "$log" || true
+    # How 32-bit programs ran, as scripts/wine32.sh says: natively or emulated.
+    how=$(sed -nE 's/^wine32: i386 programs run ([a-z]+).*/\1/p' "$log")
     # ctest's own summary: "100% tests passed, 0 tests failed out of 57".
     counts=$(sed -nE 's/.* ([0-9]+) tests? failed out of ([0-9]+)$/\1 \2/p' "$log" | tail -n 1)
     if [[ -z $counts ]]; then
@@ -39,11 +46,12 @@ stage() { # stage <name> <preset>: builds the preset, runs its tests, adds up th
     fi
     set -- $counts
     passed=$((passed + $2 - $1)) failed=$((failed + $1))
-    results+=("$name $(($2 - $1))/$2 $( (($1)) && echo FAILED || echo passed) in $(clock $((SECONDS - begun)))")
+    results+=("$name $(($2 - $1))/$2 $( (($1)) && echo FAILED || echo passed) in $(clock $((SECONDS - begun)))${how:+, $how}")
 }
 
 for entry in "${stages[@]}"; do
-    stage "${entry%%:*}" "${entry#*:}"
+    IFS=: read -r name preset tests <<<"$entry"
+    stage "$name" "$preset" "${tests:-$preset}"
 done
 summary=$(IFS=';'; echo "${results[*]}" | sed 's/;/; /g')
 echo "test summary: $passed passed, $failed failed, in $(clock $((SECONDS - started))): $summary"

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The MSI as a school's IT installs it: msiexec /i /qn puts the program into Program Files with a
 # Start-menu shortcut „Фази на Луната“, the shortcut starts the program, and msiexec /x /qn takes
-# everything away again. Under 64-bit Wine (run under scripts/with-xvfb.sh).
-# usage: msi.sh <wine prefix> <menivor-...-x64.msi> <inspect.exe>
+# everything away again. Under Wine (run under scripts/with-xvfb.sh).
+# usage: msi.sh <wine prefix> <menivor-...-x64.msi or -x86.msi> <inspect.exe>
 set -euo pipefail
 prefix=$1 msi=$2 inspector=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

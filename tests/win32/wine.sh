@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Menivor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program under 64-bit Wine in a test prefix, made on first use: DPI pinned at 96
+# Runs a Windows program under 64-bit Wine (32-bit Wine in the i386 root that MENIVOR_WINE32_ROOT
+# names, see scripts/wine32.sh) in a test prefix, made on first use: DPI pinned at 96
 # (or at MENIVOR_WINE_DPI, for a prefix of a denser screen),
 # Times New Roman standing for Liberation Serif (its metric twin), no menu entries, no Mono or
 # Gecko downloads.
@@ -32,16 +33,24 @@ export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
 export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree,mshtml="
 first() { for candidate; do command -v "$candidate" && return 0; done; return 1; }
-wine=$(first wine64 /usr/lib/wine/wine64 wine) || { echo "wine.sh: 64-bit Wine is not installed" >&2; exit 1; }
-wineserver=$(first wineserver64 /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver wineserver) ||
-    { echo "wine.sh: wineserver is not installed" >&2; exit 1; }
+if [[ -n ${MENIVOR_WINE32_ROOT:-} ]]; then
+    # 32-bit Wine, in the i386 root that scripts/wine32.sh runs the tests with: the prefix, the
+    # programs and the X server's sockets are at the same paths in there.
+    launch=(chroot "$MENIVOR_WINE32_ROOT" /usr/bin/env HOME=/root)
+    wine=/usr/lib/wine/wine wineserver=/usr/lib/wine/wineserver
+else
+    launch=(env)
+    wine=$(first wine64 /usr/lib/wine/wine64 wine) || { echo "wine.sh: 64-bit Wine is not installed" >&2; exit 1; }
+    wineserver=$(first wineserver64 /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver wineserver) ||
+        { echo "wine.sh: wineserver is not installed" >&2; exit 1; }
+fi
 crashes=$prefix.crash
 pipes=$(mktemp -d)
 trap 'rm -rf "$pipes"' EXIT
 
 stop() {
-    "$wineserver" -k 2>/dev/null || true
-    timeout 30 "$wineserver" -w 2>/dev/null || true
+    "${launch[@]}" "$wineserver" -k 2>/dev/null || true
+    timeout 30 "${launch[@]}" "$wineserver" -w 2>/dev/null || true
     # A Wine process caught starting while its server was ended starts a server anew: end every
     # process still running in this prefix, so that nothing outlives the session.
     local environ pids=()
@@ -58,7 +67,7 @@ watch_for_crashes() {
         printf '%s\n' "$line" >&2
         if [[ $line == *"wine: Unhandled"* ]]; then
             printf 'wine.sh: CRASH in the Wine session of %s: %s\n' "$prefix" "${line#*wine: }" | tee -a "$crashes" >&2
-            "$wineserver" -k 2>/dev/null || true
+            "${launch[@]}" "$wineserver" -k 2>/dev/null || true
         fi
     done
 }
@@ -76,7 +85,7 @@ run() { # run <seconds> <wine arguments...>: Wine's status, or 124 when it ran o
     mkfifo "$pipe"
     watch_for_crashes <"$pipe" >/dev/null & # its own standard output would hold a caller's $(...) open
     watcher=$!
-    timeout --kill-after=10 "$seconds" env "${clock[@]}" "$wine" "$@" 2>"$pipe" || status=$?
+    timeout --kill-after=10 "$seconds" "${launch[@]}" "${clock[@]}" "$wine" "$@" 2>"$pipe" || status=$?
     rm -f "$pipe"
     # 137: killed, by --kill-after past the limit, or by the end of the session (--stop)
     if ((status == 124 || (status == 137 && SECONDS - started >= seconds))); then
@@ -100,8 +109,15 @@ while [[ ${1:-} == --within || ${1:-} == --clock ]]; do
     case $1 in
     --within) seconds=$2 ;;
     --clock)
-        libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
-        clock=(FAKETIME="@$2" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime")
+        if [[ -n ${MENIVOR_WINE32_ROOT:-} ]]; then
+            # i386 libfaketime does not wrap the 64-bit time calls of 32-bit Wine: a library of
+            # the tests' own shifts the wall clock alone, by as much as the time asked for is
+            # ahead of now (the same local time zone in the root as here).
+            clock=(MENIVOR_CLOCK_SHIFT=$(($(date -d "$2" +%s) - $(date +%s))) LD_PRELOAD="$MENIVOR_WINE32_CLOCK")
+        else
+            libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+            clock=(FAKETIME="@$2" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$libfaketime")
+        fi
         ;;
     esac
     shift 2
