@@ -105,12 +105,14 @@ inside() { # inside <release>
     login "cd /root/menivor && ls build/windows-*dev/app/windows/menivor-$version-*.{msi,zip}"
     step "the packager's build, no warning"
     login 'cd /root/menivor && bash scripts/check-builds.sh packager'
+    if [[ $release == "$machine_release" ]]; then
+        # Built where the README's commands build (build/<preset>), so that the web page and
+        # run commands below find their builds made; the other release makes them from nothing.
+        step "what Menivor ships, to compare with this machine's build"
+        login 'cd /root/menivor && bash scripts/build-shipped.sh build'
+    fi
     step "the README's web page command"
     login "cd /root/menivor && bash scripts/build.sh web && ls build/web/app/web/{menivor.html,site/index.html,menivor-web-$version.zip}"
-    if [[ $release == "$machine_release" ]]; then
-        step "what Menivor ships, to compare with this machine's build"
-        login 'cd /root/menivor && bash scripts/build-shipped.sh build/shipped'
-    fi
     step "the README's run command, until its window is on the screen"
     login 'cd /root/menivor && bash scripts/with-xvfb.sh bash -c "
         bash scripts/run.sh & run=\$!
@@ -166,7 +168,7 @@ for release in "${releases[@]}"; do
     if [[ $release == "$machine_release" ]]; then
         shipped=$repo/build/fresh-$release-shipped
         rm -rf "$shipped" && mkdir -p "$shipped"
-        (cd "$target/root/menivor/build/shipped" && cp --parents $(bash "$repo/scripts/compare-shipped.sh" --list) "$shipped/")
+        (cd "$target/root/menivor/build" && cp --parents $(bash "$repo/scripts/compare-shipped.sh" --list) "$shipped/")
         echo "== $release: what Menivor ships, handed out to $shipped"
     fi
     echo "PASS: $release, in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
