@@ -3,10 +3,8 @@
 
 #include "phase/phase_table.h"
 
-#include "phase/runtime_error.h"
 
 #include <array>
-#include <limits>
 
 namespace menivor {
 
@@ -37,13 +35,6 @@ std::optional<std::string_view> RowOf(const std::array<std::string_view, PhaseCo
 }
 
 } // namespace
-
-std::int16_t PictureSlotOf(std::int16_t phaseIndex)
-{
-    if (phaseIndex == std::numeric_limits<std::int16_t>::max())
-        throw RuntimeError(ErrorKind::Overflow, "номерът на картината е извън 16 бита");
-    return static_cast<std::int16_t>(phaseIndex + 1);
-}
 
 std::optional<std::string_view> DescriptionOf(std::int16_t phaseIndex) noexcept
 {

@@ -13,10 +13,6 @@ namespace menivor {
 
 inline constexpr std::int16_t PhaseCount = 8;
 
-// The picture box that holds a phase's picture: the index + 1, so slots 1 to 8 for the phases.
-// Throws ErrorKind::Overflow when the sum leaves 16 bits (phaseIndex 32767).
-std::int16_t PictureSlotOf(std::int16_t phaseIndex);
-
 // The phase's one-line Bulgarian description (UTF-8); no value for an index outside 0 to 7.
 std::optional<std::string_view> DescriptionOf(std::int16_t phaseIndex) noexcept;
 

@@ -15,6 +15,7 @@ constexpr auto List = ControlKind::ListBox;
 constexpr auto Text = ControlKind::TextBox;
 constexpr auto Button = ControlKind::CommandButton;
 constexpr auto Picture = ControlKind::PictureBox;
+constexpr auto Wrapped = TextLines::Wrapped;
 
 constexpr std::u16string_view CycleDescription =
     u"Земята в средата и осемте фази на Луната в кръг около нея: новолуние горе, после по "
@@ -48,8 +49,8 @@ const std::array<ControlDesign, 21> Controls = {{
     {Picture, u"Picture1", 8, 5760, 4200, 750, 885, 13, false, u"phase7", {}, {}},
     {Picture, u"Picture1", 9, 5160, 3240, 750, 885, 14, true, u"phase1", {},
      u"Фазата на Луната на избраната дата"},
-    {Text, u"Text1", 0, 120, 4440, 6735, 1815, 0, true, ReadingText, u"Описание", {}},
-    {Text, u"Text1", 1, 600, 4680, 6735, 1815, 1, false, QuotationText, {}, {}},
+    {Text, u"Text1", 0, 120, 4440, 6735, 1815, 0, true, ReadingText, u"Описание", {}, Wrapped},
+    {Text, u"Text1", 1, 600, 4680, 6735, 1815, 1, false, QuotationText, {}, {}, Wrapped},
 }};
 
 std::u16string ControlName(const ControlDesign& control)

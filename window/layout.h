@@ -31,6 +31,17 @@ struct Colour {
 
 enum class ControlKind { Label, ListBox, TextBox, CommandButton, PictureBox };
 
+// The kinds that take the keyboard focus (and so a place in the Tab order): lists, text boxes
+// and buttons; labels and pictures only show.
+constexpr bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::ListBox || kind == ControlKind::TextBox || kind == ControlKind::CommandButton;
+}
+
+// How a text box shows its text: on one line, centred and scrolled sideways (the date box), or
+// wrapped and scrolled down.
+enum class TextLines { One, Wrapped };
+
 struct ControlDesign {
     ControlKind kind;
     std::u16string_view name; // the control's name: List1, Text2, ...
@@ -43,6 +54,7 @@ struct ControlDesign {
     std::u16string_view text;
     std::u16string_view accessibleName;        // empty: a label's caption speaks for itself
     std::u16string_view accessibleDescription;
+    TextLines lines = TextLines::One; // a text box's; every other kind shows one line
 };
 
 // The window's title: the label above everything, the heading of the window's content.
@@ -69,6 +81,7 @@ struct FormDesign {
     Colour selectedTextColour; // text on the selection colour
     Colour focusColour;        // the frame around the control that has the keyboard focus
     int focusFrameWidth;       // pixels, drawn just outside the control
+    int pictureFrameWidth;     // pixels on each side of a picture box's picture, a sunken frame
     int listRows;              // whole entries a list shows at once, 1 or more
     std::u16string_view fontFace;
     int fontPoints;    // 12 points: 16 pixels at 96 dpi
@@ -92,6 +105,7 @@ inline constexpr FormDesign Form{
     .selectedTextColour = {255, 255, 255},
     .focusColour = {170, 0, 0},
     .focusFrameWidth = 3,
+    .pictureFrameWidth = 2,
     .listRows = 4,
     .fontFace = u"Times New Roman",
     .fontPoints = 12,
@@ -99,6 +113,13 @@ inline constexpr FormDesign Form{
     .fontCharSet = 204,
     .errorHeading = u"Грешка при изпълнение",
 };
+
+// The size of text in pixels at the given dots per inch (at 96, 16 pixels for 12 points),
+// rounded to the nearest pixel.
+constexpr int FontPixelsOf(int points, int dotsPerInch = 96)
+{
+    return (points * dotsPerInch + 36) / 72;
+}
 
 extern const std::array<ControlDesign, 21> Controls;
 

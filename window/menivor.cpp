@@ -10,9 +10,17 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <stdexcept>
 
 namespace menivor {
+
+std::int16_t PictureSlotOf(std::int16_t phaseIndex)
+{
+    if (phaseIndex == std::numeric_limits<std::int16_t>::max())
+        throw RuntimeError(ErrorKind::Overflow, "номерът на картината е извън 16 бита");
+    return static_cast<std::int16_t>(phaseIndex + 1);
+}
 
 Menivor::Menivor(const FormControls& controls, const Clock& clock, ErrorReporter& errors, Announcer& announcer)
     : controls_(controls)
@@ -23,7 +31,7 @@ Menivor::Menivor(const FormControls& controls, const Clock& clock, ErrorReporter
     for (auto* control : controls_.List1)
         if (!control)
             throw std::invalid_argument("Menivor: a date list is missing");
-    if (!controls_.Text2 || !controls_.Text1[0])
+    if (!controls_.Text2 || !controls_.Text1[DescriptionBox])
         throw std::invalid_argument("Menivor: a text box is missing");
     for (auto* control : controls_.Picture1)
         if (!control)
@@ -61,9 +69,9 @@ bool Menivor::RunHandler(Handler&& handler)
         handler();
         return true;
     }
-    PictureControl& display = *controls_.Picture1[9];
+    PictureControl& display = *controls_.Picture1[DisplaySlot];
     const std::u16string text2 = controls_.Text2->Text();
-    const std::u16string text1 = controls_.Text1[0]->Text();
+    const std::u16string text1 = controls_.Text1[DescriptionBox]->Text();
     const PictureRef picture = display.GetPicture();
     const std::u16string displayName = display.AccessibleName();
     const std::int16_t phaseIndex = PhaseIndex;
@@ -76,8 +84,8 @@ bool Menivor::RunHandler(Handler&& handler)
     } catch (const std::exception& error) {
         --handlerDepth_;
         controls_.Text2->SetText(text2);
-        if (controls_.Text1[0]->Text() != text1)
-            controls_.Text1[0]->SetText(text1);
+        if (controls_.Text1[DescriptionBox]->Text() != text1)
+            controls_.Text1[DescriptionBox]->SetText(text1);
         display.SetPicture(picture);
         display.SetAccessibleName(displayName);
         PhaseIndex = phaseIndex;
@@ -133,7 +141,7 @@ void Menivor::CalculatePhase()
     CyclePosition = CycleFractionOf(CyclePosition);
     PhaseIndex = PhaseIndexOfFraction(CyclePosition);
     const PictureControl& phasePicture = PictureAt(PictureSlotOf(PhaseIndex));
-    PictureControl& display = *controls_.Picture1[9];
+    PictureControl& display = *controls_.Picture1[DisplaySlot];
     display.SetPicture(phasePicture.GetPicture());
     display.SetAccessibleName(phasePicture.AccessibleName());
 }
@@ -155,7 +163,7 @@ void Menivor::Command1_Click()
     controls_.Text2->SetText(dateText);
     CalculatePhase();
     if (const auto description = DescriptionOf(PhaseIndex))
-        controls_.Text1[0]->SetText(Utf16Of(*description));
+        controls_.Text1[DescriptionBox]->SetText(Utf16Of(*description));
 }
 
 } // namespace menivor

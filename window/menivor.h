@@ -7,6 +7,7 @@
 #include "window/datelists.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace menivor {
@@ -17,8 +18,18 @@ struct FormControls {
     std::array<ListControl*, 3> List1{};      // day, month and year lists
     TextControl* Text2 = nullptr;             // the date box
     std::array<TextControl*, 2> Text1{};      // the description box and the hidden quotation
-    std::array<PictureControl*, 10> Picture1{}; // 0 the cycle, 1-8 the phases (hidden), 9 the display
+    std::array<PictureControl*, 10> Picture1{}; // the cycle, the phases (hidden), the display
 };
+
+// The slots of the control arrays: Text1's description box (the quotation, 1, stays hidden), and
+// Picture1's cycle and display; the phases' pictures are in the slots between (PictureSlotOf).
+inline constexpr std::size_t DescriptionBox = 0;
+inline constexpr std::size_t CycleSlot = 0;
+inline constexpr std::size_t DisplaySlot = 9;
+
+// The picture box that holds a phase's picture: the index + 1, so slots 1 to 8 for the phases.
+// Throws ErrorKind::Overflow when the sum leaves 16 bits (phaseIndex 32767).
+std::int16_t PictureSlotOf(std::int16_t phaseIndex);
 
 // The form Menivor: pick a day, a month and a year, press "Изчисли", see the Moon's phase on that
 // date as a picture and a one-line description. It opens on the clock's today, with today's

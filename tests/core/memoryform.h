@@ -153,7 +153,7 @@ public:
     const menivor::FormControls& controls() const { return built_.Controls(); }
     PlainList& list(std::size_t index) { return factory_.lists.at(index); }
     menivor::TextControl& text2() { return *controls().Text2; }
-    menivor::TextControl& description() { return *controls().Text1[0]; }
+    menivor::TextControl& description() { return *controls().Text1[menivor::DescriptionBox]; }
     menivor::PictureControl& picture(std::size_t slot) { return *controls().Picture1.at(slot); }
     std::vector<std::u16string>& errors() { return errors_.messages; }
     std::vector<std::u16string>& announced() { return announcements_.texts; }

@@ -80,6 +80,19 @@ TEST_CASE("the window opens on today: date box, phase picture and the three list
     }
 }
 
+TEST_CASE("a phase's picture slot: between the cycle and the display, within 16 bits")
+{
+    for (std::int16_t phase = 0; phase < PhaseCount; ++phase) {
+        INFO("phase " << phase);
+        CHECK(PictureSlotOf(phase) == phase + 1);
+        CHECK(std::size_t(PictureSlotOf(phase)) > CycleSlot);
+        CHECK(std::size_t(PictureSlotOf(phase)) < DisplaySlot);
+    }
+    CHECK(PictureSlotOf(32766) == 32767);
+    CHECK(PictureSlotOf(-32768) == -32767);
+    CHECK(KindThrownBy([] { PictureSlotOf(32767); }) == ErrorKind::Overflow);
+}
+
 TEST_CASE("a leap day start refills February in order: 1980 first, then 2016, then day 29")
 {
     MemoryForm started = StartedOn(2016y / 2 / 29);

@@ -46,8 +46,8 @@ TEST_CASE("hidden rows are stored values that hold their designed contents")
     }
     CHECK_FALSE(MadeByLayer(started.factory().texts, controls.Text1[1]));
     CHECK(controls.Text1[1]->Text() == QuotationText);
-    CHECK(MadeByLayer(started.factory().texts, controls.Text1[0]));
-    CHECK(MadeByLayer(started.factory().pictures, controls.Picture1[9]));
+    CHECK(MadeByLayer(started.factory().texts, controls.Text1[DescriptionBox]));
+    CHECK(MadeByLayer(started.factory().pictures, controls.Picture1[DisplaySlot]));
 }
 
 TEST_CASE("one picture object for each name: nine pictures for ten boxes")
@@ -55,7 +55,7 @@ TEST_CASE("one picture object for each name: nine pictures for ten boxes")
     const MemoryForm started(std::make_unique<FixedClock>(std::chrono::year{2014} / 9 / 9));
     CHECK(started.factory().picturesLoaded == 9);
     // 9 September 2014 is a full moon: the display shows the very object of phase 4's box.
-    CHECK(started.controls().Picture1[9]->GetPicture() == started.controls().Picture1[5]->GetPicture());
+    CHECK(started.controls().Picture1[DisplaySlot]->GetPicture() == started.controls().Picture1[5]->GetPicture());
 }
 
 TEST_CASE("places in pixels at the layer's dots per inch")
