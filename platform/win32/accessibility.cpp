@@ -45,16 +45,14 @@ void Accessibility::Announce(HWND window, std::u16string_view text)
     const auto host = SystemFunction<HRESULT(WINAPI*)(HWND, IUnknown**)>(automation, "UiaHostProviderFromHwnd");
     const auto raise = SystemFunction<HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR)>(
         automation, "UiaRaiseNotificationEvent");
-    IUnknown* provider = nullptr;
-    if (!host || !raise || FAILED(host(window, &provider)) || !provider)
+    IUnknown* found = nullptr;
+    if (!host || !raise || FAILED(host(window, &found)) || !found)
         return;
-    BSTR said = SysAllocString(WideOf(text).c_str());
-    BSTR activity = SysAllocString(L"MenivorResult");
+    const ComPtr<IUnknown> provider(found);
+    const Bstr said(SysAllocString(WideOf(text).c_str()));
+    const Bstr activity(SysAllocString(L"MenivorResult"));
     constexpr int ActionCompleted = 2, ImportantMostRecent = 1; // NotificationKind, NotificationProcessing
-    raise(provider, ActionCompleted, ImportantMostRecent, said, activity);
-    SysFreeString(activity);
-    SysFreeString(said);
-    provider->Release();
+    raise(provider.get(), ActionCompleted, ImportantMostRecent, said.get(), activity.get());
 }
 
 } // namespace menivor::win32

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/win32/com.h"
 #include "window/layout.h"
 
 #include <windows.h>
@@ -26,10 +27,7 @@ public:
     static void Announce(HWND window, std::u16string_view text);
 
 private:
-    struct Release {
-        void operator()(IUnknown* object) const noexcept { object->Release(); }
-    };
-    std::unique_ptr<IAccPropServices, Release> services_;
+    ComPtr<IAccPropServices> services_;
 };
 
 // A function of a newer Windows, looked up so that the program also starts on older systems;

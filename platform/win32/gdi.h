@@ -3,7 +3,7 @@
 
 #pragma once
 
-// GDI objects owned by a handle that frees them: made once, deleted with their owner.
+// GDI objects and device contexts owned by a handle that frees them, deleted with their owner.
 
 #include "window/layout.h"
 
@@ -22,6 +22,13 @@ template <class Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
+
+struct DcDeleter {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+
+// A memory device context (CreateCompatibleDC), deleted with its owner.
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
 inline COLORREF ColourRef(Colour colour)
 {

@@ -5,7 +5,7 @@
 
 #include "platform/win32/accessibility.h"
 #include "platform/win32/colourbutton.h"
-#include "platform/win32/focusring.h"
+#include "platform/win32/focusframe.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/listbox.h"
 #include "platform/win32/picturebox.h"
@@ -52,6 +52,12 @@ public:
     void ReportError(std::u16string_view message) override;
 
 private:
+    static constexpr UINT ReportErrorMessage = WM_APP + 1;
+    // Row i of the layout table is the control of id FirstControlId + i; the button is IDOK.
+    static constexpr int FirstControlId = 100;
+    static constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN; // close button only
+    static constexpr DWORD WindowExStyle = WS_EX_CONTROLPARENT;
+
     // The controls the form builder asks for, created in the order of the Tab key (dialog
     // navigation follows the order of the windows) at their place, in the window's font.
     void MakeLabel(const ControlDesign& design, PixelBox place) override;
@@ -89,7 +95,7 @@ private:
     ColourButton button_{menivor::Form.buttonColour};
     std::function<void()> pressed_;
     Accessibility accessibility_;
-    std::unique_ptr<FocusRing> focusRing_;
+    std::unique_ptr<FocusFrame> focusFrame_;
 
     std::array<HWND, menivor::Controls.size()> handles_{};
     std::array<std::unique_ptr<ListBox>, 3> lists_;

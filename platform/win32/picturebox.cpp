@@ -3,6 +3,7 @@
 
 #include "platform/win32/picturebox.h"
 
+#include "platform/win32/gdi.h"
 #include "platform/win32/text.h"
 #include "platform/win32/windowclass.h"
 
@@ -18,8 +19,8 @@ namespace {
 // From 150 % (144 dpi) the drawing at twice the size is sharper than the small one enlarged.
 constexpr UINT LargeDrawingFromDpi = 144;
 
-// Decodes one JPEG resource through OLE's picture loader.
-IPicture* DecodeResource(HINSTANCE module, const std::wstring& name)
+// Decodes one JPEG resource through OLE's picture loader; null if it cannot.
+ComPtr<IPicture> DecodeResource(HINSTANCE module, const std::wstring& name)
 {
     HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
@@ -28,21 +29,21 @@ IPicture* DecodeResource(HINSTANCE module, const std::wstring& name)
     if (!bytes || size == 0)
         return nullptr;
     // The stream needs memory of its own, movable, which it frees when it is released.
-    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!copy)
+    GlobalMemory copy(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* locked = copy ? GlobalLock(copy.get()) : nullptr;
+    if (!locked)
         return nullptr;
-    std::memcpy(GlobalLock(copy), bytes, size);
-    GlobalUnlock(copy);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-        GlobalFree(copy);
+    std::memcpy(locked, bytes, size);
+    GlobalUnlock(copy.get());
+    IStream* made = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(copy.get(), TRUE, &made)))
         return nullptr;
-    }
+    copy.release(); // the stream's now
+    const ComPtr<IStream> stream(made);
     IPicture* picture = nullptr;
-    if (FAILED(OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture))))
-        picture = nullptr;
-    stream->Release();
-    return picture;
+    if (FAILED(OleLoadPicture(stream.get(), LONG(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture))))
+        return nullptr;
+    return ComPtr<IPicture>(picture);
 }
 
 } // namespace
@@ -51,13 +52,6 @@ Win32Picture::Win32Picture(HINSTANCE module, std::u16string_view name)
     : module_(module)
     , resource_(WideOf(name)) // FindResourceW matches names without regard to case
 {
-}
-
-Win32Picture::~Win32Picture()
-{
-    for (Decoded& variant : decoded_)
-        if (variant.picture)
-            variant.picture->Release();
 }
 
 const Win32Picture::Decoded& Win32Picture::Variant(UINT dpi) const noexcept
@@ -159,18 +153,17 @@ void PictureBox::Paint()
     HBITMAP bitmap = picture_ ? static_cast<const Win32Picture&>(*picture_).BitmapFor(dpi_) : nullptr;
     BITMAP info{};
     if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
-        HDC source = CreateCompatibleDC(target);
-        HGDIOBJ previous = SelectObject(source, bitmap);
+        const MemoryDc source(CreateCompatibleDC(target));
+        HGDIOBJ previous = SelectObject(source.get(), bitmap);
         if (info.bmWidth == client.right && info.bmHeight == client.bottom) {
-            BitBlt(target, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+            BitBlt(target, 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
         } else {
             SetStretchBltMode(target, HALFTONE);
             SetBrushOrgEx(target, 0, 0, nullptr);
-            StretchBlt(target, 0, 0, client.right, client.bottom, source, 0, 0, info.bmWidth, info.bmHeight,
-                       SRCCOPY);
+            StretchBlt(target, 0, 0, client.right, client.bottom, source.get(), 0, 0, info.bmWidth,
+                       info.bmHeight, SRCCOPY);
         }
-        SelectObject(source, previous);
-        DeleteDC(source);
+        SelectObject(source.get(), previous); // the bitmap stays the picture's
     } else {
         FillRect(target, &client, GetSysColorBrush(COLOR_WINDOW));
     }

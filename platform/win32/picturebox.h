@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/win32/com.h"
 #include "window/controls.h"
 
 #include <windows.h>
@@ -21,9 +22,6 @@ class Win32Picture final : public Picture {
 public:
     // name: "cycle" or "phase0" to "phase7", the layout table's picture names.
     Win32Picture(HINSTANCE module, std::u16string_view name);
-    ~Win32Picture() override;
-    Win32Picture(const Win32Picture&) = delete;
-    Win32Picture& operator=(const Win32Picture&) = delete;
 
     // The picture's size in pixels at dots per inch (its drawing's pixels at 96 dpi, scaled),
     // decoding it if need be. A picture that cannot be decoded is std::runtime_error.
@@ -33,7 +31,7 @@ public:
 
 private:
     struct Decoded {
-        IPicture* picture = nullptr; // owns bitmap
+        ComPtr<IPicture> picture; // owns bitmap
         HBITMAP bitmap = nullptr;
         SIZE pixels{};
         bool tried = false;

@@ -288,7 +288,7 @@ TEST_CASE("the window as designed, on 9 September 2014 (full moon)")
         CHECK(WindowText(control(u"Text2")) == u"09-09-2014");
         CHECK(WindowText(control(u"Text1", 0)) == ReadingText);
         // The display shows the full moon's own picture object, and is named after it.
-        CHECK(controls.Picture1[9]->GetPicture() == controls.Picture1[5]->GetPicture());
+        CHECK(controls.Picture1[DisplaySlot]->GetPicture() == controls.Picture1[5]->GetPicture());
         CHECK(WindowText(control(u"Picture1", 9)) == u"Пълнолуние");
         // A picture box is its picture plus the 2-pixel frame on each side.
         RECT display;

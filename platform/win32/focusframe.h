@@ -12,12 +12,12 @@ namespace menivor::win32 {
 // A ring in the focus colour just outside the control that has the keyboard focus, above every
 // control, seen from the back of a classroom: a child window shaped by a region, which lets the
 // mouse through to what lies below.
-class FocusRing {
+class FocusFrame {
 public:
-    FocusRing(HINSTANCE module, HWND parent);
-    ~FocusRing();
-    FocusRing(const FocusRing&) = delete;
-    FocusRing& operator=(const FocusRing&) = delete;
+    FocusFrame(HINSTANCE module, HWND parent);
+    ~FocusFrame();
+    FocusFrame(const FocusFrame&) = delete;
+    FocusFrame& operator=(const FocusFrame&) = delete;
 
     // Moves around the parent's control that has the focus (hidden where none has), its width
     // scaled to dots per inch.

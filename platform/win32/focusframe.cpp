@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Menivor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/win32/focusring.h"
+#include "platform/win32/focusframe.h"
 
 #include "platform/win32/windowclass.h"
 
@@ -15,7 +15,7 @@ constexpr const wchar_t* ClassName = L"MenivorFocusFrame";
 
 } // namespace
 
-FocusRing::FocusRing(HINSTANCE module, HWND parent)
+FocusFrame::FocusFrame(HINSTANCE module, HWND parent)
     : parent_(parent)
     , brush_(SolidBrush(menivor::Form.focusColour))
 {
@@ -26,7 +26,7 @@ FocusRing::FocusRing(HINSTANCE module, HWND parent)
     SetWindowLongPtrW(ring_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-FocusRing::~FocusRing()
+FocusFrame::~FocusFrame()
 {
     // The parent's destruction takes the ring's window with it; until then it must not paint
     // with a brush that is gone.
@@ -34,7 +34,7 @@ FocusRing::~FocusRing()
         SetWindowLongPtrW(ring_, GWLP_USERDATA, 0);
 }
 
-void FocusRing::Follow(UINT dpi)
+void FocusFrame::Follow(UINT dpi)
 {
     HWND focus = GetFocus();
     if (!focus || focus == ring_ || GetParent(focus) != parent_) {
@@ -55,13 +55,13 @@ void FocusRing::Follow(UINT dpi)
     InvalidateRect(ring_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK FocusRing::Procedure(HWND ring, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK FocusFrame::Procedure(HWND ring, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT; // clicks go to what lies below
     case WM_ERASEBKGND:
-        if (const auto* self = reinterpret_cast<const FocusRing*>(GetWindowLongPtrW(ring, GWLP_USERDATA))) {
+        if (const auto* self = reinterpret_cast<const FocusFrame*>(GetWindowLongPtrW(ring, GWLP_USERDATA))) {
             RECT all;
             GetClientRect(ring, &all);
             FillRect(reinterpret_cast<HDC>(wParam), &all, self->brush_.get());
