@@ -3,7 +3,6 @@
 
 #include "platform/qt/listbox.h"
 
-#include "phase/runtime_error.h"
 #include "platform/qt/text.h"
 
 #include <QFocusEvent>

@@ -36,7 +36,6 @@ protected:
     void SelectEntry(std::int16_t index) override;
     std::u16string EntryText(std::int16_t index) const override;
 
-protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void focusInEvent(QFocusEvent* event) override;

@@ -5,11 +5,12 @@
 
 #include "platform/qt/announcement.h"
 #include "platform/qt/colourbutton.h"
-#include "platform/qt/picturebox.h"
-#include "platform/qt/textbox.h"
+#include "platform/qt/edges.h"
 #include "platform/qt/focusframe.h"
 #include "platform/qt/listbox.h"
+#include "platform/qt/picturebox.h"
 #include "platform/qt/text.h"
+#include "platform/qt/textbox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -57,12 +58,7 @@ QPalette DesignedPalette()
     set(QPalette::ToolTipText, ColourOf(form.textColour));
     set(QPalette::Link, ColourOf(form.selectionColour));
     set(QPalette::LinkVisited, ColourOf(form.selectionColour));
-    // The classic greys of raised and sunken edges.
-    set(QPalette::Light, QColor(255, 255, 255));
-    set(QPalette::Midlight, QColor(223, 223, 223));
-    set(QPalette::Mid, QColor(160, 160, 160));
-    set(QPalette::Dark, QColor(128, 128, 128));
-    set(QPalette::Shadow, QColor(64, 64, 64));
+    SetEdgeShades(palette);
     return palette;
 }
 
@@ -93,7 +89,7 @@ void MenivorWindow::SetUpWindow()
     // boxes scale together. Fontconfig stands in a metric twin where the face is missing.
     QFont font(ToQString(menivor::Form.fontFace));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(menivor::Form.fontPoints * 96 / 72);
+    font.setPixelSize(FontPixelsOf(menivor::Form.fontPoints));
     font.setWeight(QFont::Weight(menivor::Form.fontWeight));
     setFont(font);
 }
@@ -109,8 +105,9 @@ Widget& MenivorWindow::Place(Widget* widget, const ControlDesign& design, PixelB
         widget->setAccessibleName(ToQString(design.accessibleName));
     if (!design.accessibleDescription.empty())
         widget->setAccessibleDescription(ToQString(design.accessibleDescription));
+    widget->setFocusPolicy(TakesFocus(design.kind) ? Qt::StrongFocus : Qt::NoFocus);
     // The window opens with the focus on the first control of the Tab order.
-    if (widget->focusPolicy() != Qt::NoFocus && !focusWidget())
+    if (TakesFocus(design.kind) && !focusWidget())
         widget->setFocus();
     return *widget;
 }
@@ -135,8 +132,8 @@ ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place
 
 TextControl& MenivorWindow::MakeTextBox(const ControlDesign& design, PixelBox place)
 {
-    if (design.index < 0)
-        return Place(new LineBox(this), design, place); // the date box: one line
+    if (design.lines == TextLines::One)
+        return Place(new LineBox(this), design, place);
     return Place(new TextBox(this), design, place);
 }
 

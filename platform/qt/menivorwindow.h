@@ -14,14 +14,13 @@
 
 namespace menivor::qt {
 
+class Announcement;
 class FocusFrame;
 
 // The window Menivor in Qt Widgets: a fixed-size window with the controls of the layout table,
 // around the form's logic. Its load handling has run when the constructor returns; show() it
 // afterwards. Sizes are device-independent pixels (15 twips each), so that the window scales
 // as a whole on dense screens.
-class Announcement;
-
 class MenivorWindow final : public QWidget, private ControlFactory, private ErrorReporter, private Announcer {
     Q_OBJECT
 
@@ -33,8 +32,8 @@ public:
     // The controls as the form sees them, the hidden ones included (they are no widgets).
     const FormControls& Controls() const { return form_->Controls(); }
 
-    static constexpr int ClientWidth = PixelsOf(6960);  // 464 pixels
-    static constexpr int ClientHeight = PixelsOf(6360); // 424 pixels
+    static constexpr int ClientWidth = PixelsOf(menivor::Form.clientWidth);   // 464 pixels
+    static constexpr int ClientHeight = PixelsOf(menivor::Form.clientHeight); // 424 pixels
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "platform/qt/picturebox.h"
 
+#include "platform/qt/edges.h"
 #include "platform/qt/text.h"
 
 #include <QImageReader>
@@ -34,12 +35,8 @@ PictureBox::PictureBox(QWidget* parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // a fixed two-pixel frame
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setScaledContents(false);
-    // The frame's own shades, so that its light edges stay visible on any window colour.
     QPalette shades = palette();
-    shades.setColor(QPalette::Light, QColor(255, 255, 255));
-    shades.setColor(QPalette::Midlight, QColor(223, 223, 223));
-    shades.setColor(QPalette::Dark, QColor(128, 128, 128));
-    shades.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    SetEdgeShades(shades);
     setPalette(shades);
 }
 

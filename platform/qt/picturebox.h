@@ -4,6 +4,7 @@
 #pragma once
 
 #include "window/controls.h"
+#include "window/layout.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -45,7 +46,9 @@ public:
 
     QPixmap Pixmap() const { return pixmap(); } // what the box shows; null until it is shown
 
-    static constexpr int FrameWidth = 2; // pixels, on every side
+    // The designed frame, which QFrame::WinPanel draws at two pixels whatever its line width.
+    static constexpr int FrameWidth = menivor::Form.pictureFrameWidth;
+    static_assert(FrameWidth == 2, "a sunken WinPanel frame is two pixels wide");
 
 protected:
     void showEvent(QShowEvent* event) override;
