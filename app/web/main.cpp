@@ -18,7 +18,7 @@ int main()
         return 0;
     } catch (const std::exception& error) {
         // A damaged copy of the page (a picture missing, say): say so in the page.
-        menivor::web::Element(u"p", u"StartFailure", nullptr)
+        menivor::web::Element::Make(u"p", u"StartFailure", nullptr)
             .SetText(u"Menivor не може да започне: " + menivor::Utf16Of(error.what()));
         return 1;
     }

@@ -15,7 +15,7 @@ Each page carries a Content-Security-Policy that allows only its own resources. 
 is the same, byte for byte, for the same inputs (the zip's times are the source's date).
 
 usage: makepage.py <out dir> <program js, its .wasm inside> <source dir> <assets dir> <version>
-                   <source date epoch>
+                   <source date epoch> <theme colour: red,green,blue> <picture name>...
 """
 import base64
 import hashlib
@@ -26,7 +26,6 @@ import sys
 import time
 import zipfile
 
-PICTURES = ["cycle"] + [f"phase{i}" for i in range(8)]
 ICONS = ["menivor-192.png", "menivor-512.png"]
 
 
@@ -62,15 +61,21 @@ def page(template, policy, head, body):
     return (template.replace("@CSP@", policy).replace("@HEAD@", head).replace("@BODY@", body))
 
 
+def css_colour(rgb):
+    """"192,192,255" as "#c0c0ff"."""
+    red, green, blue = (int(part) for part in rgb.split(","))
+    return f"#{red:02x}{green:02x}{blue:02x}"
+
+
 def read(path):
     with open(path, "rb") as file:
         return file.read()
 
 
-def read_pictures(assets):
+def read_pictures(assets, names):
     """Each picture's size in pixels and its JPEG bytes, plain and drawn at twice the size."""
     pictures = {}
-    for name in PICTURES:
+    for name in names:
         plain, dense = read(os.path.join(assets, f"{name}.jpg")), read(os.path.join(assets, f"{name}@2x.jpg"))
         width, height = jpeg_size(plain)
         if jpeg_size(dense) != (width * 2, height * 2):
@@ -100,12 +105,13 @@ def single_page(template, program, css, pictures, assets):
                         policy_extra="; connect-src data:")
 
 
-def site_files(template, program, css, pictures, source, assets, version):
+def site_files(template, program, css, pictures, source, assets, version, theme):
     """The site's files by name: an index.html that carries all that the first result needs (the
     program, the style, the pictures at 1x), so that a first visit takes one round trip; then,
     not delaying it, the pictures drawn at twice the size (fetched where the screen is dense),
     the manifest with its icons, and the service worker with its list of every file."""
-    files = {"menivor.webmanifest": read(os.path.join(source, "menivor.webmanifest.in"))}
+    manifest = read(os.path.join(source, "menivor.webmanifest.in")).decode("utf-8").replace("@THEME@", theme)
+    files = {"menivor.webmanifest": manifest.encode("utf-8")}
     for icon_name in ICONS:
         files[icon_name] = read(os.path.join(assets, icon_name))
     table = {}
@@ -140,15 +146,16 @@ def write_zip(path, top, files, epoch):
             archive.writestr(entry, files[name], compresslevel=9)
 
 
-def main(out, program_js, source, assets, version, epoch):
-    template = read(os.path.join(source, "index.html.in")).decode("utf-8")
+def main(out, program_js, source, assets, version, epoch, theme_rgb, *picture_names):
+    theme = css_colour(theme_rgb)
+    template = read(os.path.join(source, "index.html.in")).decode("utf-8").replace("@THEME@", theme)
     css = read(os.path.join(source, "menivor.css")).decode("utf-8")
     program = read(program_js).decode("utf-8")
-    pictures = read_pictures(assets)
+    pictures = read_pictures(assets, picture_names)
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "menivor.html"), "w", encoding="utf-8", newline="\n") as file:
         file.write(single_page(template, program, css, pictures, assets))
-    files = site_files(template, program, css, pictures, source, assets, version)
+    files = site_files(template, program, css, pictures, source, assets, version, theme)
     site = os.path.join(out, "site")
     shutil.rmtree(site, ignore_errors=True)
     os.makedirs(os.path.join(site, "pictures"))
@@ -159,6 +166,6 @@ def main(out, program_js, source, assets, version, epoch):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
+    if len(sys.argv) < 9:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

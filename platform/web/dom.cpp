@@ -17,7 +17,8 @@ void menivor_dom_set_attribute(const char16_t* id, int idLength, const char16_t*
                                const char16_t* value, int valueLength);
 void menivor_dom_set_style(const char16_t* id, int idLength, const char16_t* name, int nameLength,
                            const char16_t* value, int valueLength);
-void menivor_dom_set_text(const char16_t* id, int idLength, int what, const char16_t* text, int textLength);
+void menivor_dom_set_text(const char16_t* id, int idLength, const char16_t* text, int textLength);
+void menivor_dom_set_value(const char16_t* id, int idLength, const char16_t* text, int textLength);
 int menivor_dom_read(const char16_t* id, int idLength, int what, int index, char16_t* buffer, int capacity);
 void menivor_dom_list_make(const char16_t* id, int idLength);
 void menivor_dom_list_rows(const char16_t* id, int idLength, int rows);
@@ -57,15 +58,17 @@ namespace {
 // The pointer and length that dom.js takes for a text.
 #define MENIVOR_TEXT(text) (text).data(), static_cast<int>((text).size())
 
+// What menivor_dom_read reads, as dom.js's menivorReading names it.
 enum Reading { ReadText = 0, ReadValue = 1, ReadEntry = 2 };
 
 } // namespace
 
-Element::Element(std::u16string_view tag, std::u16string id, const Element* parent)
-    : id_(std::move(id))
+Element Element::Make(std::u16string_view tag, std::u16string id, const Element* parent)
 {
+    Element made(std::move(id));
     const std::u16string_view parentId = parent ? std::u16string_view(parent->id_) : std::u16string_view();
-    menivor_dom_make(MENIVOR_TEXT(tag), MENIVOR_TEXT(id_), MENIVOR_TEXT(parentId));
+    menivor_dom_make(MENIVOR_TEXT(tag), MENIVOR_TEXT(made.id_), MENIVOR_TEXT(parentId));
+    return made;
 }
 
 void Element::SetAttribute(std::u16string_view name, std::u16string_view value) const
@@ -80,12 +83,12 @@ void Element::SetStyle(std::u16string_view property, std::u16string_view value) 
 
 void Element::SetText(std::u16string_view text) const
 {
-    menivor_dom_set_text(MENIVOR_TEXT(id_), ReadText, MENIVOR_TEXT(text));
+    menivor_dom_set_text(MENIVOR_TEXT(id_), MENIVOR_TEXT(text));
 }
 
 void Element::SetValue(std::u16string_view text) const
 {
-    menivor_dom_set_text(MENIVOR_TEXT(id_), ReadValue, MENIVOR_TEXT(text));
+    menivor_dom_set_value(MENIVOR_TEXT(id_), MENIVOR_TEXT(text));
 }
 
 std::u16string Element::Read(int what, int index) const

@@ -26,9 +26,10 @@ struct Viewport {
 class Element {
 public:
     // Makes an element of the tag with the id, the last child of parent (nullptr: the body).
-    Element(std::u16string_view tag, std::u16string id, const Element* parent);
-    // An element that the page already has.
-    explicit Element(std::u16string id) : id_(std::move(id)) {}
+    static Element Make(std::u16string_view tag, std::u16string id, const Element* parent);
+    // An element that the page has already, by its id (the empty id: the page's body); nothing
+    // is made or looked up until used.
+    static Element ById(std::u16string id) { return Element(std::move(id)); }
 
     const std::u16string& Id() const { return id_; }
     void SetAttribute(std::u16string_view name, std::u16string_view value) const;
@@ -40,7 +41,7 @@ public:
     void Focus() const;
     void Remove() const; // nothing if the page has no such element
 
-    // A list box of the page's own (dom.js): this element becomes one, empty. Its entries, with
+    // A list box of the page's own (lists.js): this element becomes one, empty. Its entries, with
     // the selection as code sets it (firing no event); a user's pick fires one "change".
     void MakeListBox() const;
     void AddEntry(std::u16string_view text) const;
@@ -57,6 +58,8 @@ public:
     void ShowPicture(std::u16string_view name, bool dense) const;
 
 private:
+    explicit Element(std::u16string id) : id_(std::move(id)) {}
+
     std::u16string Read(int what, int index) const;
 
     std::u16string id_;

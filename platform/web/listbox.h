@@ -8,7 +8,7 @@
 
 namespace menivor::web {
 
-// A list box of the page's own (a role=listbox that dom.js makes work alike in every engine: the
+// A list box of the page's own (a role=listbox that lists.js makes work alike in every engine: the
 // mouse, a finger, the arrows and type-ahead, and a screen reader). The page fires no event when
 // code sets the selection, so SelectEntry runs the click handling itself; a user's pick arrives
 // as one "change". A user can pick another entry but never leave the list without one.

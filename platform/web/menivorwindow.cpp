@@ -62,8 +62,8 @@ constexpr int ListBorder = 2;
 } // namespace
 
 MenivorWindow::MenivorWindow(const Clock& clock)
-    : window_(u"main", std::u16string(menivor::Form.name), nullptr)
-    , announcement_(u"div", u"Announcement", nullptr)
+    : window_(Element::Make(u"main", std::u16string(menivor::Form.name), nullptr))
+    , announcement_(Element::Make(u"div", u"Announcement", nullptr))
 {
     SetUpWindow();
     // Scaled before the controls are made, so that each picture box asks for its picture at the
@@ -84,18 +84,21 @@ void MenivorWindow::SetUpWindow()
 {
     const FormDesign& form = menivor::Form;
     SetPageTitle(form.caption);
-    // The designed colours and font, for the page's style sheet to use.
-    window_.SetStyle(u"--back", CssColour(form.backColour));
-    window_.SetStyle(u"--label", CssColour(form.labelColour));
-    window_.SetStyle(u"--button", CssColour(form.buttonColour));
-    window_.SetStyle(u"--text", CssColour(form.textColour));
-    window_.SetStyle(u"--field", CssColour(form.fieldColour));
-    window_.SetStyle(u"--selection", CssColour(form.selectionColour));
-    window_.SetStyle(u"--selected-text", CssColour(form.selectedTextColour));
-    window_.SetStyle(u"--focus", CssColour(form.focusColour));
-    window_.SetStyle(u"--focus-width", Pixels(form.focusFrameWidth));
+    // The designed colours and frames, for the page's style sheet to use: on the body, so that
+    // the error dialog (outside the window) has them too.
+    const Element page = Element::ById(u"");
+    page.SetStyle(u"--back", CssColour(form.backColour));
+    page.SetStyle(u"--label", CssColour(form.labelColour));
+    page.SetStyle(u"--button", CssColour(form.buttonColour));
+    page.SetStyle(u"--text", CssColour(form.textColour));
+    page.SetStyle(u"--field", CssColour(form.fieldColour));
+    page.SetStyle(u"--selection", CssColour(form.selectionColour));
+    page.SetStyle(u"--selected-text", CssColour(form.selectedTextColour));
+    page.SetStyle(u"--focus", CssColour(form.focusColour));
+    page.SetStyle(u"--focus-width", Pixels(form.focusFrameWidth));
+    page.SetStyle(u"--frame-width", Pixels(form.pictureFrameWidth));
     window_.SetStyle(u"font-family", FontFamily());
-    window_.SetStyle(u"font-size", Pixels(form.fontPoints * 96 / 72));
+    window_.SetStyle(u"font-size", Pixels(FontPixelsOf(form.fontPoints)));
     window_.SetStyle(u"font-weight", NumberText(form.fontWeight));
     window_.SetStyle(u"width", Pixels(ClientWidth));
     window_.SetStyle(u"height", Pixels(ClientHeight));
@@ -136,7 +139,7 @@ void MenivorWindow::FitRows(const Element& list, int height) const
 
 Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named)
 {
-    Element element(tag, ControlName(design), &window_);
+    Element element = Element::Make(tag, ControlName(design), &window_);
     element.SetAttribute(u"class", ClassOf(design.kind));
     element.SetStyle(u"left", Pixels(place.left));
     element.SetStyle(u"top", Pixels(place.top));
@@ -146,7 +149,7 @@ Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& desig
         element.SetAttribute(u"aria-label", design.accessibleName);
     if (named && !design.accessibleDescription.empty())
         element.SetAttribute(u"aria-description", design.accessibleDescription);
-    if (!firstFocus_ && design.kind != ControlKind::Label && design.kind != ControlKind::PictureBox)
+    if (!firstFocus_ && TakesFocus(design.kind))
         firstFocus_ = element;
     return element;
 }
@@ -167,8 +170,7 @@ ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place
 
 TextControl& MenivorWindow::MakeTextBox(const ControlDesign& design, PixelBox place)
 {
-    // The date box is one line; the others wrap and scroll.
-    Element element = Place(design.index < 0 ? u"input" : u"textarea", design, place);
+    Element element = Place(design.lines == TextLines::One ? u"input" : u"textarea", design, place);
     element.SetAttribute(u"readonly", u"");
     element.SetAttribute(u"spellcheck", u"false");
     textBoxes_.push_back(std::make_unique<TextBox>(std::move(element)));
@@ -188,7 +190,7 @@ PictureControl& MenivorWindow::MakePictureBox(const ControlDesign& design, Pixel
 {
     // The frame is only drawing; a screen reader meets the image, by its alt text.
     Element frame = Place(u"div", design, place, false);
-    Element image(u"img", ControlName(design) + u".picture", &frame);
+    Element image = Element::Make(u"img", ControlName(design) + u".picture", &frame);
     if (!design.accessibleDescription.empty())
         image.SetAttribute(u"aria-description", design.accessibleDescription);
     pictureBoxes_.push_back(std::make_unique<PictureBox>(std::move(frame), std::move(image)));
@@ -205,8 +207,8 @@ PictureRef MenivorWindow::LoadPicture(std::u16string_view name)
 void MenivorWindow::Announce(std::u16string_view text)
 {
     // A new paragraph for each result, so that the same result twice in a row is told twice.
-    Element(u"Announcement.text").Remove();
-    Element(u"p", u"Announcement.text", &announcement_).SetText(text);
+    Element::ById(u"Announcement.text").Remove();
+    Element::Make(u"p", u"Announcement.text", &announcement_).SetText(text);
 }
 
 void MenivorWindow::ReportError(std::u16string_view message)
@@ -214,21 +216,21 @@ void MenivorWindow::ReportError(std::u16string_view message)
     // A modal dialog of the page: the window behind it waits until the user closes it (the
     // button, or Escape), then goes on where the user was.
     if (!errorMessage_) {
-        const Element dialog(u"dialog", u"RuntimeError", nullptr);
+        const Element dialog = Element::Make(u"dialog", u"RuntimeError", nullptr);
         dialog.SetAttribute(u"role", u"alertdialog");
         dialog.SetStyle(u"font-family", FontFamily());
         dialog.SetAttribute(u"aria-labelledby", u"RuntimeError.heading");
         dialog.SetAttribute(u"aria-describedby", u"RuntimeError.message");
-        Element(u"h1", u"RuntimeError.heading", &dialog).SetText(menivor::Form.errorHeading);
-        errorMessage_.emplace(u"p", u"RuntimeError.message", &dialog);
-        const Element close(u"button", u"RuntimeError.close", &dialog);
+        Element::Make(u"h1", u"RuntimeError.heading", &dialog).SetText(menivor::Form.errorHeading);
+        errorMessage_ = Element::Make(u"p", u"RuntimeError.message", &dialog);
+        const Element close = Element::Make(u"button", u"RuntimeError.close", &dialog);
         close.SetAttribute(u"type", u"button");
         close.SetAttribute(u"autofocus", u"");
         close.SetText(u"OK");
-        listeners_.push_back(std::make_unique<Listener>(&close, u"click", [] { Element(u"RuntimeError").Close(); }));
+        listeners_.push_back(std::make_unique<Listener>(&close, u"click", [] { Element::ById(u"RuntimeError").Close(); }));
     }
     errorMessage_->SetText(message);
-    Element(u"RuntimeError").ShowModal();
+    Element::ById(u"RuntimeError").ShowModal();
 }
 
 } // namespace menivor::web

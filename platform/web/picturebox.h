@@ -5,6 +5,7 @@
 
 #include "platform/web/dom.h"
 #include "window/controls.h"
+#include "window/layout.h"
 
 namespace menivor::web {
 
@@ -40,7 +41,7 @@ public:
     // the version drawn at twice the size.
     void SetDense(bool dense);
 
-    static constexpr int FrameWidth = 2; // pixels, on every side
+    static constexpr int FrameWidth = menivor::Form.pictureFrameWidth; // pixels, on every side
 
 private:
     void ShowPicture() const;
