@@ -89,6 +89,7 @@ IFS=, read -r wx wy ww wh <<<"$(value windowRect)"
 IFS=, read -r ax ay aw ah <<<"$(value workArea)"
 check "centred on the screen, frame included" test "$((wx - ax)),$((wy - ay))" = "$(((aw - ww) / 2)),$(((ah - wh) / 2))"
 check "the focus starts in the description" test "$(value focus)" = "Text1(0)"
+check "the date box shows one line, the description wraps" test "$(value Text2.lines)/$(value 'Text1(0).lines')" = one/wrapped
 check "the date box holds today, 09-09-2014" test "$(value Text2.text)" = 09-09-2014
 check "the lists hold 9, 9, 2014" test "$(value 'List1(0).selected')/$(value 'List1(1).selected')/$(value 'List1(2).selected')" = 9/9/2014
 check "the description box holds the reading text" grep -q '^Text1(0).text=Луната е единствения естествен спътник' <<<"$state"

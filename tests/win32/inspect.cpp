@@ -114,6 +114,8 @@ int main(int argc, char** argv)
         Print(name + ".text", TextOf(control));
         if (control == thread.hwndFocus)
             Print("focus", name);
+        if (design.kind == ControlKind::TextBox)
+            Print(name + ".lines", (GetWindowLongPtrW(control, GWL_STYLE) & ES_MULTILINE) ? "wrapped" : "one");
         if (design.kind == ControlKind::ListBox) {
             const auto selected = SendMessageW(control, LB_GETCURSEL, 0, 0);
             std::wstring entry(std::size_t(SendMessageW(control, LB_GETTEXTLEN, WPARAM(selected), 0)) + 1, L'\0');
