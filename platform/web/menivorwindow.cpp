@@ -122,19 +122,19 @@ void MenivorWindow::FitToViewport()
     dense_ = scale * view.devicePixelRatio > 1;
     for (const auto& box : pictureBoxes_)
         box->SetDense(dense_);
-    for (std::size_t i = 0; i < lists_.size(); ++i)
-        FitRows(lists_[i]->Box(), listHeights_[i]);
+    for (const ShownList& list : lists_)
+        FitRows(list);
 }
 
-void MenivorWindow::FitRows(const Element& list, int height) const
+void MenivorWindow::FitRows(const ShownList& list) const
 {
     // The designed number of whole rows; for a finger, fewer and taller ones where the window is
     // shown so small that a row would be hard to hit.
-    const double inside = height - 2 * ListBorder;
+    const double inside = list.height - 2 * ListBorder;
     int rows = menivor::Form.listRows;
     while (coarsePointer_ && rows > 1 && inside / rows * scale_ < FingerRow)
         --rows;
-    list.SetRowsInView(rows);
+    list.box->Box().SetRowsInView(rows);
 }
 
 Element MenivorWindow::Place(std::u16string_view tag, const ControlDesign& design, PixelBox place, bool named)
@@ -162,10 +162,9 @@ void MenivorWindow::MakeLabel(const ControlDesign& design, PixelBox place)
 
 ListControl& MenivorWindow::MakeList(const ControlDesign& design, PixelBox place, std::function<void()> clicked)
 {
-    lists_.push_back(std::make_unique<ListBox>(Place(u"div", design, place), std::move(clicked)));
-    listHeights_.push_back(place.height);
-    FitRows(lists_.back()->Box(), place.height);
-    return *lists_.back();
+    lists_.push_back({std::make_unique<ListBox>(Place(u"div", design, place), std::move(clicked)), place.height});
+    FitRows(lists_.back());
+    return *lists_.back().box;
 }
 
 TextControl& MenivorWindow::MakeTextBox(const ControlDesign& design, PixelBox place)

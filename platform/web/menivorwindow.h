@@ -32,7 +32,12 @@ public:
 private:
     void SetUpWindow();
     void FitToViewport();
-    void FitRows(const Element& list, int height) const; // height: the list's, CSS pixels
+    // A list as the window shows it: the control, and its designed height.
+    struct ShownList {
+        std::unique_ptr<ListBox> box;
+        int height; // CSS pixels at scale 1
+    };
+    void FitRows(const ShownList& list) const;
 
     // Each control the form builder asks for, made in the order of the Tab key: the page's
     // order of focus is the order of its elements.
@@ -50,8 +55,7 @@ private:
 
     Element window_;
     Element announcement_; // a polite live region: what it is given, a screen reader says once
-    std::vector<std::unique_ptr<ListBox>> lists_;
-    std::vector<int> listHeights_; // each list's, CSS pixels at scale 1
+    std::vector<ShownList> lists_;
     std::vector<std::unique_ptr<TextBox>> textBoxes_;
     std::vector<std::unique_ptr<PictureBox>> pictureBoxes_;
     std::vector<std::unique_ptr<Listener>> listeners_;
