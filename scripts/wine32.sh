@@ -70,8 +70,10 @@ i386_programs() {
             fail "this kernel has no binfmt_misc: i386 programs cannot run here"
         echo ":menivor-i386:M::$i386_magic:$i386_mask:$cache/qemu-i386:F" >"$binfmt/register"
     fi
-    runs_i386 || fail "i386 programs do not run, even through $(sed -n 's/^interpreter //p' "$binfmt/menivor-i386")"
-    echo "wine32: i386 programs run emulated ($(sed -n 's/^interpreter //p' "$binfmt/menivor-i386"), $("$cache/qemu-i386" --version | head -n 1))"
+    local interpreter
+    interpreter=$(sed -n 's/^interpreter //p' "$binfmt/menivor-i386")
+    runs_i386 || fail "i386 programs do not run, even through $interpreter"
+    echo "wine32: i386 programs run emulated ($interpreter, $("$interpreter" --version | head -n 1))"
 }
 
 # The root, made by debootstrap (marked by <root>.base), then Wine installed (<root>.packages
