@@ -90,6 +90,23 @@ TEST_CASE("twips to pixels")
     CHECK(PixelsOf(15, 192) == 2);
 }
 
+TEST_CASE("text size in pixels, rounded to the nearest")
+{
+    const struct {
+        int points, dotsPerInch, pixels;
+    } rows[] = {
+        {12, 96, 16}, {12, 120, 20}, {12, 144, 24}, {12, 192, 32},
+        {12, 110, 18}, // 18.33 rounds down
+        {12, 117, 20}, // 19.5 rounds up
+        {12, 0, 0},
+    };
+    for (const auto& row : rows) {
+        INFO(row.points << " points at " << row.dotsPerInch << " dpi");
+        CHECK(FontPixelsOf(row.points, row.dotsPerInch) == row.pixels);
+    }
+    CHECK(FontPixelsOf(Form.fontPoints) == 16);
+}
+
 TEST_CASE("the designed texts: seven and three lines, each ending with CR LF")
 {
     const auto lines = [](std::u16string_view text) { return std::count(text.begin(), text.end(), u'\n'); };

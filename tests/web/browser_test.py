@@ -142,6 +142,8 @@ def first_view():
                         "return [document.querySelectorAll('h1').length, h.id, h.textContent, s.fontSize, s.fontWeight];")
         checks.equal("the title label is the page's one level-one heading, in the window's font",
                      title, [1, "Label1(0)", "Физика (Астрономия) - фази на Луната", "16px", "400"])
+        checks.equal("the page's theme colour is the window's back colour",
+                     page.js("return document.querySelector('meta[name=theme-color]').content;"), "#c0c0ff")
         axe = page.js(open(AXE, encoding="utf-8").read() + """
             const r = await axe.run(document, {resultTypes: ['violations', 'incomplete']});
             const brief = list => list.map(x => x.id + ': ' + x.nodes.map(n => n.target.join(' ')).join(', '));
@@ -280,6 +282,9 @@ def planted_error():
         checks.check("an error opens the message", page.until("const e = document.getElementById('RuntimeError'); return e && e.open;"))
         checks.equal("the error's heading", page.js("return document.getElementById('RuntimeError.heading').textContent;"),
                      "Грешка при изпълнение")
+        checks.equal("the message is framed in the focus colour",
+                     page.js("return getComputedStyle(document.getElementById('RuntimeError')).borderTopColor;"),
+                     "rgb(170, 0, 0)")
         checks.check("the error's message says what failed",
                      page.js("return document.getElementById('RuntimeError.message').textContent;") != "")
         checks.equal("the date box is put back", value(page, "Text2"), "09-09-2014")
