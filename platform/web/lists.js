@@ -43,6 +43,10 @@ mergeInto(LibraryManager.library, {
             list.menivorRevealing = true;
             requestAnimationFrame(function () {
                 list.menivorRevealing = false;
+                if (list.menivorRefilled) {
+                    list.menivorRefilled = false;
+                    list.scrollTop = 0;
+                }
                 menivorList.reveal(list);
             });
         },
@@ -125,12 +129,15 @@ mergeInto(LibraryManager.library, {
         list.appendChild(entry);
     },
 
-    menivor_dom_list_clear__deps: ['$menivorElement'],
+    menivor_dom_list_clear__deps: ['$menivorElement', '$menivorList'],
     menivor_dom_list_clear: function (id, idLength) {
         const list = menivorElement(id, idLength);
         list.replaceChildren();
         list.removeAttribute('aria-activedescendant');
-        list.scrollTop = 0;
+        // Scrolled back to its top in the next frame, with the picked entry's reveal: now it
+        // would force a layout of the half-made page (a start refills the day list).
+        list.menivorRefilled = true;
+        menivorList.revealSoon(list);
     },
 
     menivor_dom_list_count__deps: ['$menivorElement'],
