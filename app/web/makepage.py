@@ -14,7 +14,7 @@ pictures:
 Each page carries a Content-Security-Policy that allows only its own resources. Every output
 is the same, byte for byte, for the same inputs (the zip's times are the source's date).
 
-usage: makepage.py <out dir> <program js, its .wasm inside> <source dir> <assets dir> <version>
+usage: makepage.py <out dir> <program js, its .wasm beside it> <source dir> <assets dir> <version>
                    <source date epoch> <theme colour: red,green,blue> <picture name>...
 """
 import base64
@@ -85,14 +85,16 @@ def read_pictures(assets, names):
 
 
 def program_page(template, program, css, table, head="", scripts=(), policy_extra=""):
-    """A page that carries its program (with the .wasm inside), its style and the picture table
-    itself, each script and the style allowed by its hash. The program reads its .wasm from a
-    data address inside itself (connect-src data:), which no request leaves the page for."""
-    scripts = [program] + list(scripts)
-    policy = ("default-src 'none'; script-src " + " ".join(sha256_source(s) for s in scripts) + " 'wasm-unsafe-eval';"
+    """A page that carries its program, its style and the picture table itself, each script and
+    the style allowed by its hash. The program is two scripts: the one with its .wasm inside
+    (first, so that its compiling starts while the rest is read) and the program's own."""
+    start, main = program
+    policy = ("default-src 'none'; script-src "
+              + " ".join(sha256_source(s) for s in [start, main, *scripts]) + " 'wasm-unsafe-eval';"
               " style-src " + sha256_source(css) + "; img-src data:" + policy_extra
               + "; base-uri 'none'; form-action 'none'")
-    body = picture_block(table) + "".join(f"\n<script>{s}</script>" for s in scripts)
+    body = (f"<script>{start}</script>\n" + picture_block(table)
+            + "".join(f"\n<script>{s}</script>" for s in [main, *scripts]))
     return page(template, policy, head + f"<style>{css}</style>", body)
 
 
@@ -101,8 +103,7 @@ def single_page(template, program, css, pictures, assets):
     table = {name: {"width": p["width"], "height": p["height"], "plain": data_address(p["plain"], "image/jpeg"),
                     "dense": data_address(p["dense"], "image/jpeg")} for name, p in pictures.items()}
     icon = data_address(read(os.path.join(assets, "menivor-64.png")), "image/png")
-    return program_page(template, program, css, table, f'<link rel="icon" href="{icon}">\n',
-                        policy_extra="; connect-src data:")
+    return program_page(template, program, css, table, f'<link rel="icon" href="{icon}">\n')
 
 
 def site_files(template, program, css, pictures, source, assets, version, theme):
@@ -123,7 +124,7 @@ def site_files(template, program, css, pictures, source, assets, version, theme)
     files["index.html"] = program_page(
         template, program, css, table,
         '<link rel="manifest" href="menivor.webmanifest">\n<link rel="icon" href="menivor-192.png">\n',
-        [offline], " 'self'; connect-src data:; manifest-src 'self'; worker-src 'self'").encode("utf-8")
+        [offline], " 'self'; manifest-src 'self'; worker-src 'self'").encode("utf-8")
     # The service worker's cache is named after every file of the release, itself excepted.
     digest = hashlib.sha256()
     for name in sorted(files):
@@ -146,11 +147,21 @@ def write_zip(path, top, files, epoch):
             archive.writestr(entry, files[name], compresslevel=9)
 
 
+def read_program(program_js, source):
+    """The program's two scripts: start.js with the program's .wasm (beside its script) inside,
+    base64, and the program's own script."""
+    code = base64.b64encode(read(os.path.splitext(program_js)[0] + ".wasm")).decode("ascii")
+    start = read(os.path.join(source, "start.js")).decode("utf-8")
+    if start.count("@PROGRAM@") != 1:
+        raise SystemExit("makepage: start.js must hold @PROGRAM@ once")
+    return start.replace("@PROGRAM@", code), read(program_js).decode("utf-8")
+
+
 def main(out, program_js, source, assets, version, epoch, theme_rgb, *picture_names):
     theme = css_colour(theme_rgb)
     template = read(os.path.join(source, "index.html.in")).decode("utf-8").replace("@THEME@", theme)
     css = read(os.path.join(source, "menivor.css")).decode("utf-8")
-    program = read(program_js).decode("utf-8")
+    program = read_program(program_js, source)
     pictures = read_pictures(assets, picture_names)
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "menivor.html"), "w", encoding="utf-8", newline="\n") as file:

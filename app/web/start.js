@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Menivor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Starts compiling the program's code (its .wasm, base64 inside this script) as soon as the page
+// has read it, on the browser's own threads while the page reads the program's script; that
+// script's start-up then takes the compiled code. Decoded here, not fetched from a data address:
+// a fetch would go through the browser's network stack and wait for the whole page to be read.
+'use strict';
+var Module = (function () {
+    const text = '@PROGRAM@';
+    let code;
+    if (typeof Uint8Array.fromBase64 === 'function') {
+        code = Uint8Array.fromBase64(text);
+    } else { // browsers before 2025
+        const bytes = atob(text);
+        code = new Uint8Array(bytes.length);
+        for (let i = 0; i < bytes.length; ++i)
+            code[i] = bytes.charCodeAt(i);
+    }
+    const compiling = WebAssembly.compile(code);
+    return {
+        // Called once by the program's start-up with its imports; the program starts when
+        // receive has its instance. {}: the instance comes later.
+        instantiateWasm: function (imports, receive) {
+            compiling.then(function (module) {
+                return WebAssembly.instantiate(module, imports).then(function (instance) {
+                    receive(instance, module);
+                });
+            }).catch(function (error) {
+                console.error('Menivor: the program cannot start:', error);
+            });
+            return {};
+        },
+    };
+})();
