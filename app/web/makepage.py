@@ -51,10 +51,15 @@ def sha256_source(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
 
 
+# Data blocks, not scripts: the page never runs them, so the policy need not allow them.
 def picture_block(table):
-    # A data block, not a script: the page never runs it, so the policy need not allow it.
     text = json.dumps(table, separators=(",", ":"), sort_keys=True)
     return f'<script type="application/json" id="menivor-pictures">{text}</script>'
+
+
+def code_block(code):
+    """The program's .wasm, base64, for start.js."""
+    return f'<script type="application/octet-stream" id="menivor-program">{base64.b64encode(code).decode("ascii")}</script>'
 
 
 def page(template, policy, head, body):
@@ -86,14 +91,14 @@ def read_pictures(assets, names):
 
 def program_page(template, program, css, table, head="", scripts=(), policy_extra=""):
     """A page that carries its program, its style and the picture table itself, each script and
-    the style allowed by its hash. The program is two scripts: the one with its .wasm inside
-    (first, so that its compiling starts while the rest is read) and the program's own."""
-    start, main = program
+    the style allowed by its hash. The program is its .wasm, start.js, which starts compiling
+    it (both first, so that the browser compiles while it reads the rest), and its script."""
+    code, start, main = program
     policy = ("default-src 'none'; script-src "
               + " ".join(sha256_source(s) for s in [start, main, *scripts]) + " 'wasm-unsafe-eval';"
               " style-src " + sha256_source(css) + "; img-src data:" + policy_extra
               + "; base-uri 'none'; form-action 'none'")
-    body = (f"<script>{start}</script>\n" + picture_block(table)
+    body = (code_block(code) + f"\n<script>{start}</script>\n" + picture_block(table)
             + "".join(f"\n<script>{s}</script>" for s in [main, *scripts]))
     return page(template, policy, head + f"<style>{css}</style>", body)
 
@@ -148,13 +153,9 @@ def write_zip(path, top, files, epoch):
 
 
 def read_program(program_js, source):
-    """The program's two scripts: start.js with the program's .wasm (beside its script) inside,
-    base64, and the program's own script."""
-    code = base64.b64encode(read(os.path.splitext(program_js)[0] + ".wasm")).decode("ascii")
-    start = read(os.path.join(source, "start.js")).decode("utf-8")
-    if start.count("@PROGRAM@") != 1:
-        raise SystemExit("makepage: start.js must hold @PROGRAM@ once")
-    return start.replace("@PROGRAM@", code), read(program_js).decode("utf-8")
+    """The program: its .wasm (beside its script), start.js and its script."""
+    return (read(os.path.splitext(program_js)[0] + ".wasm"), read(os.path.join(source, "start.js")).decode("utf-8"),
+            read(program_js).decode("utf-8"))
 
 
 def main(out, program_js, source, assets, version, epoch, theme_rgb, *picture_names):
