@@ -65,7 +65,7 @@ class Server:
 
     def __init__(self, folder):
         handler = functools.partial(Quiet, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.httpd = QuietServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.httpd.server_port}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
@@ -74,6 +74,13 @@ class Server:
         self.httpd.shutdown()
         self.httpd.server_close()
         self.thread.join(WAIT_SECONDS)
+
+
+class QuietServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that quits or stops a load closes its connection mid-response: not a fault.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
