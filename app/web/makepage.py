@@ -43,12 +43,16 @@ def jpeg_size(data):
     raise ValueError("a JPEG without a frame")
 
 
+def base64_text(data):
+    return base64.b64encode(data).decode("ascii")
+
+
 def data_address(data, media_type):
-    return f"data:{media_type};base64," + base64.b64encode(data).decode("ascii")
+    return f"data:{media_type};base64," + base64_text(data)
 
 
 def sha256_source(text):
-    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
+    return "'sha256-" + base64_text(hashlib.sha256(text.encode("utf-8")).digest()) + "'"
 
 
 # Data blocks, not scripts: the page never runs them, so the policy need not allow them.
@@ -59,7 +63,7 @@ def picture_block(table):
 
 def code_block(code):
     """The program's .wasm, base64, for start.js."""
-    return f'<script type="application/octet-stream" id="menivor-program">{base64.b64encode(code).decode("ascii")}</script>'
+    return f'<script type="application/octet-stream" id="menivor-program">{base64_text(code)}</script>'
 
 
 def page(template, policy, head, body):
