@@ -96,14 +96,15 @@ def read_pictures(assets, names):
 def program_page(template, program, css, table, head="", scripts=(), policy_extra=""):
     """A page that carries its program, its style and the picture table itself, each script and
     the style allowed by its hash. The program is its .wasm, start.js, which starts compiling
-    it (both first, so that the browser compiles while it reads the rest), and its script."""
+    it (both first, so that the browser compiles while it reads the rest), and its script, last:
+    the other scripts listen for its start before it can run."""
     code, start, main = program
     policy = ("default-src 'none'; script-src "
               + " ".join(sha256_source(s) for s in [start, main, *scripts]) + " 'wasm-unsafe-eval';"
               " style-src " + sha256_source(css) + "; img-src data:" + policy_extra
               + "; base-uri 'none'; form-action 'none'")
     body = (code_block(code) + f"\n<script>{start}</script>\n" + picture_block(table)
-            + "".join(f"\n<script>{s}</script>" for s in [main, *scripts]))
+            + "".join(f"\n<script>{s}</script>" for s in [*scripts, main]))
     return page(template, policy, head + f"<style>{css}</style>", body)
 
 

@@ -32,5 +32,10 @@ var Module = (function () {
             });
             return {};
         },
+        // Once the program has made its window with its first result (its main has returned),
+        // for what must not delay that result's frame: the page's "menivor-started" event.
+        postRun: function () {
+            window.dispatchEvent(new Event('menivor-started'));
+        },
     };
 })();
