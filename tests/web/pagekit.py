@@ -15,6 +15,7 @@ timers use, runs)."""
 import base64
 import functools
 import glob
+import gzip
 import http.server
 import json
 import os
@@ -61,10 +62,12 @@ class Checks:
 class Server:
     """A static web server for a folder on 127.0.0.1, on a free port, until stop(). Nothing it
     serves may be kept by a browser's HTTP cache: what a reload finds offline comes from the
-    page's service worker alone, in every engine."""
+    page's service worker alone, in every engine. With compress, text goes gzipped to a browser
+    that accepts it, as a web server's default set-up sends it (Apache's mod_deflate and nginx's
+    gzip both compress HTML, at zlib's default level here)."""
 
-    def __init__(self, folder):
-        handler = functools.partial(Quiet, directory=folder)
+    def __init__(self, folder, compress=False):
+        handler = functools.partial(Compressing if compress else Quiet, directory=folder)
         self.httpd = QuietServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.httpd.server_port}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
@@ -93,6 +96,31 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+
+class Compressing(Quiet):
+    TEXT = (".html", ".js", ".css", ".json", ".webmanifest", ".svg")
+    packed = {}  # (path, modification time) -> gzip bytes: compressed once, not on each request
+
+    def do_GET(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        if (not path.endswith(self.TEXT) or not os.path.isfile(path)
+                or "gzip" not in self.headers.get("Accept-Encoding", "")):
+            return super().do_GET()
+        key = (path, os.path.getmtime(path))
+        if key not in self.packed:
+            with open(path, "rb") as file:
+                self.packed[key] = gzip.compress(file.read(), 6, mtime=0)
+        body = self.packed[key]
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Vary", "Accept-Encoding")
+        self.end_headers()
+        self.wfile.write(body)
 
 
 def missing(engine):
