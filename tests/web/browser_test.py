@@ -317,6 +317,12 @@ def one_file_and_offline():
             page.reload()
             wait_for_result(page)
             checks.equal("without Uint8Array.fromBase64 the page starts", shown_picture(page), "phase4")
+            # The page is written all in ASCII: its Bulgarian text as character references.
+            page.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+            page.reload()
+            checks.equal("without JavaScript the page says, in Bulgarian, that it needs it",
+                         page.cdp("Runtime.evaluate", {"expression": "document.body.innerText", "returnByValue": True})
+                         ["result"]["value"].strip(), "Menivor е програма и има нужда от JavaScript, за да работи.")
     finally:
         page.quit()
 
