@@ -144,6 +144,9 @@ def first_view():
                      title, [1, "Label1(0)", "Физика (Астрономия) - фази на Луната", "16px", "400"])
         checks.equal("the page's theme colour is the window's back colour",
                      page.js("return document.querySelector('meta[name=theme-color]').content;"), "#c0c0ff")
+        expected, window_id = page.js("const l = document.querySelector('link[rel=expect][blocking=render]');"
+                                      "return [l && l.getAttribute('href'), document.querySelector('main').id];")
+        checks.equal("the page draws its first frame once the window is made", expected, "#" + window_id)
         axe = page.js(open(AXE, encoding="utf-8").read() + """
             const r = await axe.run(document, {resultTypes: ['violations', 'incomplete']});
             const brief = list => list.map(x => x.id + ': ' + x.nodes.map(n => n.target.join(' ')).join(', '));
