@@ -5,6 +5,7 @@
 #include "platform/web/dom.h"
 #include "platform/web/menivorwindow.h"
 #include "window/conversions.h"
+#include "window/layout.h"
 
 #include <exception>
 
@@ -17,9 +18,13 @@ int main()
         new menivor::web::MenivorWindow(*clock);
         return 0;
     } catch (const std::exception& error) {
-        // A damaged copy of the page (a picture missing, say): say so in the page.
-        menivor::web::Element::Make(u"p", u"StartFailure", nullptr)
-            .SetText(u"Menivor не може да започне: " + menivor::Utf16Of(error.what()));
+        // A damaged copy of the page (a picture missing, say): no half-made window, but the
+        // page's message that Menivor cannot start (start.js shows it where there is no window),
+        // and why.
+        menivor::web::Element::ById(std::u16string(menivor::Form.name)).Remove();
+        const auto reason = menivor::web::Element::Make(u"p", u"StartFailure.reason", nullptr);
+        reason.SetAttribute(u"class", u"start-failure");
+        reason.SetText(u"Menivor не може да започне: " + menivor::Utf16Of(error.what()));
         return 1;
     }
 }

@@ -14,10 +14,11 @@ pictures:
 Each page carries a Content-Security-Policy that allows only its own resources. Every output
 is the same, byte for byte, for the same inputs (the zip's times are the source's date).
 
-usage: makepage.py <out dir> <program js, its .wasm beside it> <source dir> <assets dir> <version>
-                   <source date epoch> <theme colour: red,green,blue> <picture name>...
+usage: makepage.py <out dir> <program js, its .wasm beside it> <fallback js> <source dir> <assets dir>
+                   <version> <source date epoch> <theme colour: red,green,blue> <picture name>...
 """
 import base64
+import collections
 import hashlib
 import json
 import os
@@ -27,6 +28,11 @@ import time
 import zipfile
 
 ICONS = ["menivor-192.png", "menivor-512.png"]
+FALLBACK = "menivor-fallback.js"  # the site's file of the program compiled to JavaScript
+
+# The program: its .wasm, start.js (which starts it, or its fallback), its script, and the same
+# program compiled to JavaScript alone, for a browser that runs no WebAssembly.
+Program = collections.namedtuple("Program", "code start main fallback")
 
 
 def jpeg_size(data):
@@ -66,6 +72,27 @@ def code_block(code):
     return f'<script type="application/octet-stream" id="menivor-program">{base64_text(code)}</script>'
 
 
+def fallback_block(fallback):
+    """The program compiled to JavaScript, as text that start.js runs only where WebAssembly
+    cannot: a data block, which the page reads but never compiles."""
+    return f'<script type="text/plain" id="menivor-fallback">{inline_script(fallback)}</script>'
+
+
+def inline_script(text):
+    """A script's text as it can stand inside <script>: one that held "</script" or "<!--"
+    would end its element early, or leave the rest of the page in it."""
+    for mark in ("</script", "<!--"):
+        if mark in text.lower():
+            raise SystemExit(f"makepage: a script holds {mark!r}, which cannot stand inside the page")
+    return text
+
+
+def wasm_only(main):
+    """The program's script, run only where start.js has begun to compile its .wasm: elsewhere
+    its start-up would fail at once for want of WebAssembly, and the fallback takes its place."""
+    return "if (Module.menivorWasm) {\n" + main + "\n}"
+
+
 def page(template, policy, head, body):
     """The page, all ASCII: one character above it anywhere (the template's Bulgarian) makes a
     browser decode every byte after it as wide text, which for ~200 KB of mostly base64 cost
@@ -103,18 +130,22 @@ def read_pictures(assets, names):
     return pictures
 
 
-def program_page(template, program, css, table, head="", scripts=(), policy_extra=""):
+def program_page(template, program, css, table, head="", scripts=(), fallback_inside=True, policy_extra=""):
     """A page that carries its program, its style and the picture table itself, each script and
     the style allowed by its hash. The program is its .wasm, start.js, which starts compiling
-    it (both first, so that the browser compiles while it reads the rest), and its script, last:
-    the other scripts listen for its start before it can run."""
-    code, start, main = program
-    policy = ("default-src 'none'; script-src "
-              + " ".join(sha256_source(s) for s in [start, main, *scripts]) + " 'wasm-unsafe-eval';"
+    it (both first, so that the browser compiles while it reads the rest), and its script, then
+    the fallback, last: the other scripts listen for its start before it can run. The fallback
+    is inside (a data block, run by start.js as a script of its own, allowed by its hash) or
+    the site's file beside the page (allowed as the page's own)."""
+    main = wasm_only(program.main)
+    allowed = [program.start, main, *scripts] + ([program.fallback] if fallback_inside else [])
+    policy = ("default-src 'none'; script-src " + " ".join(sha256_source(s) for s in allowed)
+              + ("" if fallback_inside else " 'self'") + " 'wasm-unsafe-eval';"
               " style-src " + sha256_source(css) + "; img-src data:" + policy_extra
               + "; base-uri 'none'; form-action 'none'")
-    body = (code_block(code) + f"\n<script>{start}</script>\n" + picture_block(table)
-            + "".join(f"\n<script>{s}</script>" for s in [*scripts, main]))
+    body = (code_block(program.code) + f"\n<script>{inline_script(program.start)}</script>\n" + picture_block(table)
+            + "".join(f"\n<script>{inline_script(s)}</script>" for s in [*scripts, main])
+            + ("\n" + fallback_block(program.fallback) if fallback_inside else ""))
     return page(template, policy, head + f"<style>{css}</style>", body)
 
 
@@ -132,7 +163,7 @@ def site_files(template, program, css, pictures, source, assets, version, theme)
     not delaying it, the pictures drawn at twice the size (fetched where the screen is dense),
     the manifest with its icons, and the service worker with its list of every file."""
     manifest = read(os.path.join(source, "menivor.webmanifest.in")).decode("utf-8").replace("@THEME@", theme)
-    files = {"menivor.webmanifest": manifest.encode("utf-8")}
+    files = {"menivor.webmanifest": manifest.encode("utf-8"), FALLBACK: program.fallback.encode("utf-8")}
     for icon_name in ICONS:
         files[icon_name] = read(os.path.join(assets, icon_name))
     table = {}
@@ -144,7 +175,7 @@ def site_files(template, program, css, pictures, source, assets, version, theme)
     files["index.html"] = program_page(
         template, program, css, table,
         '<link rel="manifest" href="menivor.webmanifest">\n<link rel="icon" href="menivor-192.png">\n',
-        [offline], " 'self'; manifest-src 'self'; worker-src 'self'").encode("utf-8")
+        [offline], False, " 'self'; manifest-src 'self'; worker-src 'self'").encode("utf-8")
     # The service worker's cache is named after every file of the release, itself excepted.
     digest = hashlib.sha256()
     for name in sorted(files):
@@ -167,17 +198,17 @@ def write_zip(path, top, files, epoch):
             archive.writestr(entry, files[name], compresslevel=9)
 
 
-def read_program(program_js, source):
-    """The program: its .wasm (beside its script), start.js and its script."""
-    return (read(os.path.splitext(program_js)[0] + ".wasm"), read(os.path.join(source, "start.js")).decode("utf-8"),
-            read(program_js).decode("utf-8"))
+def read_program(program_js, fallback_js, source):
+    """The program: its .wasm (beside its script), start.js, its script and its fallback."""
+    return Program(read(os.path.splitext(program_js)[0] + ".wasm"), read(os.path.join(source, "start.js")).decode("utf-8"),
+                   read(program_js).decode("utf-8"), read(fallback_js).decode("utf-8"))
 
 
-def main(out, program_js, source, assets, version, epoch, theme_rgb, *picture_names):
+def main(out, program_js, fallback_js, source, assets, version, epoch, theme_rgb, *picture_names):
     theme = css_colour(theme_rgb)
     template = read(os.path.join(source, "index.html.in")).decode("utf-8").replace("@THEME@", theme)
     css = read(os.path.join(source, "menivor.css")).decode("utf-8")
-    program = read_program(program_js, source)
+    program = read_program(program_js, fallback_js, source)
     pictures = read_pictures(assets, picture_names)
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "menivor.html"), "w", encoding="utf-8", newline="\n") as file:
@@ -193,6 +224,6 @@ def main(out, program_js, source, assets, version, epoch, theme_rgb, *picture_na
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 9:
+    if len(sys.argv) < 10:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

@@ -69,11 +69,13 @@ MenivorWindow::MenivorWindow(const Clock& clock)
     // Scaled before the controls are made, so that each picture box asks for its picture at the
     // density it is shown at, once.
     FitToViewport();
-    listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
-    listeners_.push_back(std::make_unique<Listener>(nullptr, u"density", [this] { FitToViewport(); }));
     form_.emplace(static_cast<ControlFactory&>(*this), 96, clock, static_cast<ErrorReporter&>(*this),
                   static_cast<Announcer&>(*this));
     form_->Load();
+    // The page's window outlives this one should the form fail to load: it is told of a new size
+    // only once the form has loaded.
+    listeners_.push_back(std::make_unique<Listener>(nullptr, u"resize", [this] { FitToViewport(); }));
+    listeners_.push_back(std::make_unique<Listener>(nullptr, u"density", [this] { FitToViewport(); }));
     // The window opens with the focus on the first control of the Tab order that takes it; once
     // everything is made, so that the page is laid out once.
     if (firstFocus_)

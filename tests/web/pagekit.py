@@ -141,14 +141,15 @@ def require_browser():
         sys.exit(1)
 
 
-def browser(width=800, height=600, user_data_dir=None, device_scale=1, mobile=False):
-    """Headless Chromium under Selenium, its viewport width x height CSS pixels."""
+def browser(width=800, height=600, user_data_dir=None, device_scale=1, mobile=False, wasm=True):
+    """Headless Chromium under Selenium, its viewport width x height CSS pixels; wasm False: with
+    its JIT off, as a school's policy may turn it off, which leaves it no WebAssembly."""
     options = webdriver.ChromeOptions()
     options.binary_location = shutil.which("chromium")
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                  "--no-first-run", "--disable-background-networking", "--disable-component-update",
                  "--disable-sync", "--disable-extensions", "--force-device-scale-factor=1",
-                 f"--window-size={width},{height}"):
+                 f"--window-size={width},{height}") + (() if wasm else ("--js-flags=--jitless",)):
         options.add_argument(flag)
     if user_data_dir:
         options.add_argument(f"--user-data-dir={user_data_dir}")
@@ -308,8 +309,8 @@ class SeleniumPage(Page):
 class ChromiumPage(SeleniumPage):
     engine = "chromium"
 
-    def __init__(self, today, zone, width, height, device_scale, mobile, profile):
-        self.driver = browser(width, height, profile, device_scale, mobile)
+    def __init__(self, today, zone, width, height, device_scale, mobile, profile, wasm):
+        self.driver = browser(width, height, profile, device_scale, mobile, wasm)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": fake_date_script(today)})
         if zone:
             self.driver.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": zone})
@@ -336,9 +337,11 @@ class WebKitPage(SeleniumPage):
     browser's (libfaketime, TZ); a device scale is GDK's (whole numbers only); no touch."""
     engine = "webkit"
 
-    def __init__(self, today, zone, width, height, device_scale, mobile, profile):
+    def __init__(self, today, zone, width, height, device_scale, mobile, profile, wasm):
         env = dict(os.environ, LD_PRELOAD=FAKETIME[0], FAKETIME=today, FAKETIME_DONT_FAKE_MONOTONIC="1",
                    GDK_SCALE=str(int(device_scale)))
+        if not wasm:
+            env["JSC_useWasm"] = "false"
         env.pop("FAKETIME_NO_CACHE", None)
         if zone:
             env["TZ"] = zone
@@ -403,10 +406,10 @@ class FirefoxPage(Page):
     on one WebSocket, matched by id; the page's log arrives as events between them."""
     engine = "firefox"
 
-    def __init__(self, today, zone, width, height, device_scale, mobile, profile):
+    def __init__(self, today, zone, width, height, device_scale, mobile, profile, wasm):
         self.profile = tempfile.TemporaryDirectory(ignore_cleanup_errors=True) if profile is None else None
         folder = profile or self.profile.name
-        preferences = dict(FIREFOX_PREFERENCES, **(FIREFOX_TOUCH if mobile else {}))
+        preferences = dict(FIREFOX_PREFERENCES, **(FIREFOX_TOUCH if mobile else {}), **{"javascript.options.wasm": wasm})
         with open(os.path.join(folder, "user.js"), "w", encoding="utf-8") as file:
             for name, value in preferences.items():
                 file.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
@@ -508,8 +511,9 @@ class FirefoxPage(Page):
             self.profile.cleanup()
 
 
-def open_page(engine, today, zone=None, width=800, height=600, device_scale=1, mobile=False, profile=None):
+def open_page(engine, today, zone=None, width=800, height=600, device_scale=1, mobile=False, profile=None, wasm=True):
     """A new browser of the engine, today faked at "YYYY-MM-DD hh:mm:ss" local time in zone (the
-    machine's when None), its viewport width x height CSS pixels. mobile: a phone's, touch too."""
+    machine's when None), its viewport width x height CSS pixels. mobile: a phone's, touch too.
+    wasm False: WebAssembly turned off, as each engine lets its users turn it off."""
     kind = {"chromium": ChromiumPage, "firefox": FirefoxPage, "webkit": WebKitPage}[engine]
-    return kind(today, zone, width, height, device_scale, mobile, profile)
+    return kind(today, zone, width, height, device_scale, mobile, profile, wasm)
