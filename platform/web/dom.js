@@ -101,11 +101,16 @@ mergeInto(LibraryManager.library, {
         if (kind === 'density') {
             // No event tells of a new density (a window moved to a denser screen, a zoom that
             // keeps the size): a media query of the present one does, when it stops matching.
+            // (Safari before 14 has only the older addListener and removeListener.)
             const watch = function () {
-                matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)').addEventListener('change', function () {
+                const query = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
+                const modern = typeof query.addEventListener === 'function';
+                const changed = function () {
+                    modern ? query.removeEventListener('change', changed) : query.removeListener(changed);
                     watch();
                     _menivor_web_event(handler);
-                }, {once: true});
+                };
+                modern ? query.addEventListener('change', changed) : query.addListener(changed);
             };
             watch();
             return;
@@ -121,16 +126,67 @@ mergeInto(LibraryManager.library, {
         menivorElement(id, idLength).focus();
     },
 
-    menivor_dom_show_modal__deps: ['$menivorElement'],
-    menivor_dom_show_modal: function (id, idLength) {
-        const dialog = menivorElement(id, idLength);
-        if (!dialog.open)
-            dialog.showModal();
+    // A modal <dialog>; in an engine without one (Safari before 15.4, Firefox before 98), the
+    // same element shown as one: over a layer that keeps the pointer from the page behind it,
+    // the focus kept inside, Escape closing it, and the focus given back when it closes.
+    $menivorDialog: {
+        show: function (dialog) {
+            if (typeof dialog.showModal === 'function') {
+                if (!dialog.open)
+                    dialog.showModal();
+                return;
+            }
+            if (dialog.menivorClose)
+                return;
+            const backdrop = document.createElement('div');
+            backdrop.className = 'modal-backdrop';
+            document.body.appendChild(backdrop);
+            const returnTo = document.activeElement;
+            const first = dialog.querySelector('[autofocus]');
+            const keepInside = function (event) {
+                if (!dialog.contains(event.target))
+                    first.focus();
+            };
+            const escape = function (event) {
+                if (event.key === 'Escape' || event.key === 'Esc') {
+                    event.preventDefault();
+                    menivorDialog.close(dialog);
+                }
+            };
+            document.addEventListener('focusin', keepInside);
+            document.addEventListener('keydown', escape);
+            dialog.menivorClose = function () {
+                document.removeEventListener('focusin', keepInside);
+                document.removeEventListener('keydown', escape);
+                backdrop.remove();
+                dialog.removeAttribute('open');
+                dialog.classList.remove('modal');
+                if (returnTo && returnTo.focus)
+                    returnTo.focus();
+            };
+            dialog.setAttribute('open', '');
+            dialog.classList.add('modal');
+            first.focus();
+        },
+        close: function (dialog) {
+            if (typeof dialog.showModal === 'function') {
+                dialog.close();
+            } else if (dialog.menivorClose) {
+                const close = dialog.menivorClose;
+                dialog.menivorClose = null;
+                close();
+            }
+        },
     },
 
-    menivor_dom_close__deps: ['$menivorElement'],
+    menivor_dom_show_modal__deps: ['$menivorElement', '$menivorDialog'],
+    menivor_dom_show_modal: function (id, idLength) {
+        menivorDialog.show(menivorElement(id, idLength));
+    },
+
+    menivor_dom_close__deps: ['$menivorElement', '$menivorDialog'],
     menivor_dom_close: function (id, idLength) {
-        menivorElement(id, idLength).close();
+        menivorDialog.close(menivorElement(id, idLength));
     },
 
     // The viewport in CSS pixels, the device pixels to a CSS pixel, and 1 where the main pointer

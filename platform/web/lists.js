@@ -132,7 +132,7 @@ mergeInto(LibraryManager.library, {
     menivor_dom_list_clear__deps: ['$menivorElement', '$menivorList'],
     menivor_dom_list_clear: function (id, idLength) {
         const list = menivorElement(id, idLength);
-        list.replaceChildren();
+        list.textContent = '';
         list.removeAttribute('aria-activedescendant');
         // Scrolled back to its top in the next frame, with the picked entry's reveal: now it
         // would force a layout of the half-made page (a start refills the day list).

@@ -7,7 +7,13 @@ the page's lists, what a screen reader gets, axe-core's rules, a planted error, 
 opened as a file, the site reloaded offline, a new release, every control's box at scale 1, and
 the whole window on a phone, touched by a finger.
 
-usage: browser_test.py <engine> <version> <folder with menivor.html and site/> [folder for screenshots]
+Where WebAssembly cannot run, the page starts the program compiled to JavaScript: mode "nowasm"
+turns WebAssembly off as the engine lets its users do, and "nopolicy" (Chromium) takes
+'wasm-unsafe-eval' out of the pages' policy, as Safari before 16 reads it. Both run what a pupil
+does (start, picks and presses, the list contract, an error, the one file, the site offline) and
+the page's message where neither program can start.
+
+usage: browser_test.py <engine>[:nowasm|:nopolicy] <version> <folder with menivor.html and site/> [folder for screenshots]
 """
 import os
 import shutil
@@ -21,15 +27,23 @@ import pagekit  # noqa: E402
 
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
 
-if len(sys.argv) not in (4, 5) or sys.argv[1] not in pagekit.ENGINES:
+MODES = {"wasm": pagekit.ENGINES, "nowasm": pagekit.ENGINES, "nopolicy": ("chromium",)}
+engine, _, mode = sys.argv[1].partition(":") if len(sys.argv) > 1 else ("", "", "")
+mode = mode or "wasm"
+if len(sys.argv) not in (4, 5) or engine not in MODES.get(mode, ()):
     raise SystemExit(__doc__)
-engine, version, out = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
+version, out = sys.argv[2], os.path.abspath(sys.argv[3])
 shots = os.path.abspath(sys.argv[4]) if len(sys.argv) == 5 else None
 for lack in (pagekit.missing(engine), None if os.path.exists(AXE) else "axe-core is missing: run scripts/setup.sh"):
     if lack:
         print(f"FAIL: {lack}")
         sys.exit(1)
-checks = pagekit.Checks(f"{engine}: ")
+checks = pagekit.Checks(f"{engine}: " if mode == "wasm" else f"{engine} ({mode}): ")
+if mode == "nopolicy":  # the pages as a browser that does not know 'wasm-unsafe-eval' obeys them
+    copy = tempfile.TemporaryDirectory()
+    out = shutil.copytree(out, os.path.join(copy.name, "web"), ignore=shutil.ignore_patterns("*.zip", "CMake*"))
+    for name in ("menivor.html", "site/index.html"):
+        pagekit.edit(os.path.join(out, name), " 'wasm-unsafe-eval'", "")
 server = pagekit.Server(os.path.join(out, "site"))
 single_file = "file://" + os.path.join(out, "menivor.html")
 PICKED = "[aria-selected=\"true\"]"
@@ -72,7 +86,7 @@ def active(page):
 
 
 def open_on(when, zone=None, url=None, **view):
-    page = pagekit.open_page(engine, when, zone, **view)
+    page = pagekit.open_page(engine, when, zone, wasm=mode != "nowasm", **view)
     try:
         page.goto(url or server.url)
         wait_for_result(page)
@@ -104,10 +118,13 @@ def start_dates():
         ("2080-02-29 12:00:00", None, "02-29-2080", "phase2", ["28", "2", "2079"], "2-28-2079", "phase7"),
         ("2100-01-01 12:00:00", None, "01-01-2100", "phase5", ["1", "1", "2079"], "1-1-2079", "phase0"),
     ]
-    for when, zone, text, picture, lists, pressed, after in rows:
+    # The program compiled to JavaScript is the same C++: a few rows show that its arithmetic is.
+    for when, zone, text, picture, lists, pressed, after in rows if mode == "wasm" else rows[::3]:
         name = when + (f" in {zone}" if zone else "")
         page = open_on(when, zone)
         try:
+            checks.equal(f"{name}: the program runs as WebAssembly" if mode == "wasm" else f"{name}: the program runs as JavaScript",
+                         page.js("return !!Module.menivorWasm;"), mode == "wasm")
             checks.equal(f"{name}: the date box at start", value(page, "Text2"), text)
             checks.equal(f"{name}: the phase at start", shown_picture(page), picture)
             checks.equal(f"{name}: the lists at start", selected_texts(page), lists)
@@ -276,6 +293,12 @@ def accessibility():
 
 def planted_error():
     page = open_on("2014-09-09 12:00:00")
+    if engine == "chromium" and mode == "nowasm":  # and, as in Safari before 15.4, no <dialog>
+        page.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": "delete HTMLDialogElement.prototype.showModal;"})
+        page.reload()
+        wait_for_result(page)
+        checks.equal("the page has no <dialog> of the browser's", page.js("return typeof HTMLDialogElement.prototype.showModal;"),
+                     "undefined")
     spoil = f"document.getElementById('List1(2)').querySelector('{PICKED}').textContent = arguments[0];"
     is_open = "return document.getElementById('RuntimeError').open;"
     try:
@@ -325,7 +348,7 @@ def one_file_and_offline():
             page.reload()
             checks.equal("without JavaScript the page says, in Bulgarian, that it needs it",
                          page.cdp("Runtime.evaluate", {"expression": "document.body.innerText", "returnByValue": True})
-                         ["result"]["value"].strip(), "Menivor е програма и има нужда от JavaScript, за да работи.")
+                         ["result"]["value"].strip().split(".")[0], "Menivor е програма и има нужда от JavaScript, за да работи")
     finally:
         page.quit()
 
@@ -344,7 +367,7 @@ def one_file_and_offline():
                          page.until("return navigator.serviceWorker.controller !== null;"))
             stored = page.js("return await caches.keys();")
             checks.check("one cache, named after the release", len(stored) == 1 and stored[0].startswith(f"menivor-{version}-"), repr(stored))
-            if engine == "chromium":
+            if engine == "chromium" and mode == "wasm":
                 checks.equal("Chromium can install the site as an app",
                              page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
                 checks.equal("the web app manifest has no error", page.cdp("Page.getAppManifest")["errors"], [])
@@ -388,12 +411,8 @@ def update():
             page.until("return navigator.serviceWorker.controller !== null;")
             old = page.js("return await caches.keys();")
             # The next release: another page, hence another service worker with another cache.
-            for name, old_text, new_text in (("index.html", "<title>", '<meta name="release" content="next">\n<title>'),
-                                              ("sw.js", old[0], old[0] + "-next")):
-                path = os.path.join(site, name)
-                text = open(path, encoding="utf-8").read()
-                with open(path, "w", encoding="utf-8") as file:
-                    file.write(text.replace(old_text, new_text, 1))
+            pagekit.edit(os.path.join(site, "index.html"), "<title>", '<meta name="release" content="next">\n<title>')
+            pagekit.edit(os.path.join(site, "sw.js"), old[0], old[0] + "-next")
             page.reload()  # the browser checks sw.js on a navigation and installs the new one
             replaced = pagekit.eventually(lambda: page.js("return await caches.keys();") == [old[0] + "-next"])
             checks.check("a new release's service worker replaces the old cache", replaced)
@@ -476,20 +495,45 @@ def fingers(page):
     checks.equal("a tap on the next day picks it", selected_texts(page), ["10", "9", "2014"])
 
 
+def no_program():
+    # Neither program can start (WebAssembly off, and the fallback's file missing from the
+    # server): the page says so, in Bulgarian, with what the pupil can do.
+    with tempfile.TemporaryDirectory() as work:
+        site = shutil.copytree(os.path.join(out, "site"), os.path.join(work, "site"))
+        os.remove(os.path.join(site, "menivor-fallback.js"))
+        own_server = pagekit.Server(site)
+        page = pagekit.open_page(engine, "2014-09-09 12:00:00", wasm=False)
+        try:
+            page.goto(own_server.url)
+            checks.check("no program can start: the page says so",
+                         page.until("const p = document.getElementById('StartFailure'); return p && !p.hidden;"))
+            checks.equal("... in Bulgarian, with what to do, and no window", page.js(
+                "return [document.getElementById('StartFailure').innerText.split('.')[0], document.getElementById('Menivor')];"),
+                ["Menivor не може да започне в този браузър", None])
+        finally:
+            page.quit()
+            own_server.stop()
+
+
 def screenshots():
     # For people to look at: the window on 16 September 2014 on a desktop and on a phone.
     for name, view in (("desktop", {"width": 1280, "height": 800}),
                        ("phone", {"width": 360, "height": 740, "device_scale": 2, "mobile": True})):
         page = open_on("2014-09-16 12:00:00", **view)
         try:
-            page.screenshot(os.path.join(shots, f"screenshot-web-{engine}-{name}.png"))
+            page.screenshot(os.path.join(shots, f"screenshot-web-{engine}{'' if mode == 'wasm' else '-' + mode}-{name}.png"))
         finally:
             page.quit()
 
 
 try:
-    scenarios = (start_dates, first_view, mouse_and_keyboard, list_contract, accessibility, planted_error,
-                 one_file_and_offline, update, boxes_and_phone) + ((screenshots,) if shots else ())
+    if mode == "wasm":
+        scenarios = (start_dates, first_view, mouse_and_keyboard, list_contract, accessibility, planted_error,
+                     one_file_and_offline, update, boxes_and_phone)
+    else:
+        scenarios = (start_dates, mouse_and_keyboard, list_contract, planted_error, one_file_and_offline) + (
+            (no_program,) if mode == "nowasm" else ())
+    scenarios += (screenshots,) if shots else ()
     for test in scenarios:
         try:
             test()

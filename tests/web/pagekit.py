@@ -184,6 +184,16 @@ def fake_date_script(when):
     return FAKE_DATE % (y, mo - 1, d, h, mi, s)
 
 
+def edit(path, old, new):
+    """Replaces the first old in the text file with new; fails where the file has no old."""
+    with open(path, encoding="utf-8") as file:
+        text = file.read()
+    if old not in text:
+        raise RuntimeError(f"{path} has no {old!r}")
+    with open(path, "w", encoding="utf-8") as file:
+        file.write(text.replace(old, new, 1))
+
+
 def eventually(condition):
     """Whether the condition holds within the bound of every wait."""
     deadline = time.monotonic() + WAIT_SECONDS
