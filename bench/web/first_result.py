@@ -12,7 +12,9 @@ figures; fails nothing.
   site from a loopback server; menivor.html and the bare page as files; and, in Chromium alone
   (only its driver emulates a network and a slower processor), the site at a 100 ms round trip
   and 10 Mbit/s, the same with the processor slowed 4 times (a low-end Chromebook), and the slow
-  network again from a server that does not compress. The server sends text gzipped, as a web
+  network again from a server that does not compress; and Chromium with its JIT off (so without
+  WebAssembly: the program compiled to JavaScript starts), the site and the one file, against the
+  bare page with the JIT off too. The server sends text gzipped, as a web
   server's default set-up does, except in that last row. In Chromium and Firefox; WebKit's driver
   cannot add the probe before the page's own scripts run.
 - The requests made before the first result (the page's own included).
@@ -86,11 +88,11 @@ def wait_until_quiet(window=0.25, idle_share=0.9, bound=10):
     return False
 
 
-def first_visit(engine, url, network=None, cpu=1):
+def first_visit(engine, url, network=None, cpu=1, wasm=True):
     """(ms to the first result, requests until then) of one load in a new browser, once the
     browser has settled."""
     with tempfile.TemporaryDirectory() as profile:
-        page = pagekit.open_page(engine, "2014-09-09 12:00:00", profile=profile)
+        page = pagekit.open_page(engine, "2014-09-09 12:00:00", profile=profile, wasm=wasm)
         try:
             if not wait_until_quiet():
                 print("(the machine stayed busy: this load did not wait for a quiet browser)", flush=True)
@@ -114,7 +116,11 @@ def first_visit(engine, url, network=None, cpu=1):
 def row(engine, name, page_url, bare_url, runs, **emulation):
     pages, bares, requests = [], [], set()
     for _ in range(runs):  # interleaved: the machine's load falls on both alike
-        took, asked = first_visit(engine, page_url, **emulation)
+        try:
+            took, asked = first_visit(engine, page_url, **emulation)
+        except RuntimeError as error:  # a page that shows nothing in this browser
+            print(f"{engine:<9} {name:<44} {error}", flush=True)
+            return
         pages.append(took)
         requests.add(" ".join(os.path.basename(path) or "/" for path in asked))
         bares.append(first_visit(engine, bare_url, **emulation)[0])
@@ -150,6 +156,10 @@ def main(out, runs):
                         runs, network=SLOW_NETWORK, cpu=4)
                     row(engine, "slow network, server not compressing", plain_site.url, plain_bare.url + "bare.html",
                         runs, network=SLOW_NETWORK)
+                    row(engine, "JIT off (JavaScript program): site, loopback", site_server.url,
+                        bare_server.url + "bare.html", runs, wasm=False)
+                    row(engine, "JIT off: menivor.html from the disk", "file://" + single,
+                        "file://" + os.path.join(work, "bare.html"), runs, wasm=False)
         finally:
             for server in (site_server, bare_server, plain_site, plain_bare):
                 server.stop()
@@ -163,6 +173,9 @@ def main(out, runs):
     print(f"every file of the site ({len(files)}, what the service worker stores): "
           f"{sum(map(raw, files)):6.1f} KB raw, {sum(map(packed, files)):6.1f} KB gzipped")
     print(f"menivor.html: {raw(single):6.1f} KB raw, {packed(single):6.1f} KB gzipped")
+    fallback = os.path.join(site, "menivor-fallback.js")
+    print(f"of which the program compiled to JavaScript (the site's menivor-fallback.js, fetched only "
+          f"without WebAssembly): {raw(fallback):6.1f} KB raw, {packed(fallback):6.1f} KB gzipped")
 
 
 if __name__ == "__main__":

@@ -12,8 +12,14 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const acorn = require('acorn');
-const walk = require('acorn-walk');
+let acorn, walk;
+try {
+    acorn = require('acorn');
+    walk = require('acorn-walk');
+} catch (error) {
+    console.log('FAIL: acorn is missing: run scripts/setup.sh');
+    process.exit(1);
+}
 
 // Functions the oldest engines lack, by name, with the first engine that lacks each.
 const LATER = {
